@@ -1,0 +1,82 @@
+#pragma once
+// Read-only access to a company database: an ODBC data source named like the company,
+// or an embedded SQLite company file. Statements are T-SQL; on SQLite they pass through
+// the dialect layer first (tsql_dialect.h), on ODBC they are sent unchanged.
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace qv {
+
+// A database failure carrying the server's or driver's own text.
+class DbError : public std::runtime_error {
+public:
+    explicit DbError(const QString& text) : std::runtime_error(text.toStdString()) {}
+    QString text() const { return QString::fromStdString(what()); }
+};
+
+// Where a company's database lives, as the sign-on profile says:
+// "odbc" (the default: a data source named like the company) or "sqlite:PATH".
+struct DatabaseSetting {
+    enum class Kind { Odbc, Sqlite };
+    Kind kind = Kind::Odbc;
+    QString sqlitePath;
+
+    static DatabaseSetting parse(const QString& text);  // throws DbError on an unknown form
+    static DatabaseSetting sqlite(const QString& path) { return {Kind::Sqlite, path}; }
+};
+
+// "Provider=MSDASQL.1;Persist Security Info=true;Data Source=" + company.
+QString connectionString(const QString& companyId);
+// The data source named by such a connection string (the text after "Data Source=").
+QString dataSourceOf(const QString& connectionString);
+
+// One open connection, made for one use and closed when it goes.
+class Connection {
+public:
+    // Opens read-only; throws DbError with the driver's text when it cannot.
+    static std::unique_ptr<Connection> open(const QString& connectionString,
+                                            const DatabaseSetting& setting);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    bool isSqlite() const;
+    QSqlDatabase database() const;
+    // The statement as it will be sent: rewritten for SQLite, unchanged for ODBC.
+    QString prepareStatement(const QString& tsql) const;
+
+private:
+    Connection(QString name, bool sqlite);
+    QString name_;
+    bool sqlite_;
+};
+
+// A forward-only result over one SELECT statement.
+class Recordset {
+public:
+    // Runs the statement; throws DbError with the server's text when it is rejected.
+    Recordset(Connection& connection, const QString& statement);
+
+    int recordCount() const { return -1; }  // neither driver can tell it
+    bool eof() const { return eof_; }
+    void moveNext();  // throws DbError: an error in a later row surfaces here
+
+    // Column index by name without regard to case; throws DbError naming an unknown column.
+    int fieldIndex(const QString& name) const;
+    QVariant value(int index) const { return query_.value(index); }
+    QVariant field(const QString& name) const { return value(fieldIndex(name)); }
+    int fieldCount() const;
+
+private:
+    QSqlQuery query_;
+    bool eof_ = true;
+};
+
+}  // namespace qv

@@ -1,0 +1,14 @@
+#pragma once
+// The SQL Server behaviour the embedded SQLite company needs, registered on one sqlite3
+// handle: the TSQL_CI collation (case-insensitive, trailing blanks ignored), like() with
+// SQL Server semantics, tsql_convert() for rewritten CONVERT calls, and
+// PRAGMA automatic_index = OFF. Must be called for every connection.
+
+struct sqlite3;
+
+namespace qv {
+
+// Returns an SQLite result code (SQLITE_OK on success).
+int registerTsqlFunctions(sqlite3* db);
+
+}  // namespace qv

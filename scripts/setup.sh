@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the demo need (only those missing),
+# then configures and builds into build/. Sourced by run.sh and test.sh.
+set -euo pipefail
+
+QV_PACKAGES=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev libqt6sql6-sqlite libqt6sql6-odbc
+    unixodbc unixodbc-dev libsqliteodbc
+    libsqlite3-dev sqlite3
+    libxlsxwriter-dev
+    libgtest-dev
+    python3-openpyxl
+    fonts-dejavu-core
+    xvfb xauth
+)
+
+qv_install_missing() {
+    local missing=()
+    local p
+    for p in "${QV_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+qv_build() {
+    local top
+    top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+    if [ ! -f "$top/build/build.ninja" ]; then
+        cmake -S "$top" -B "$top/build" -G Ninja
+    fi
+    cmake --build "$top/build" --parallel "$(nproc)"
+}
+
+qv_install_missing
+qv_build
