@@ -5,6 +5,7 @@
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QString>
 #include <QVariant>
 
@@ -58,7 +59,7 @@ private:
     bool sqlite_;
 };
 
-// A forward-only result over one SELECT statement.
+// A forward-only result over one SELECT statement. It must go before its Connection.
 class Recordset {
 public:
     // Runs the statement; throws DbError with the server's text when it is rejected.
@@ -76,6 +77,7 @@ public:
 
 private:
     QSqlQuery query_;
+    QSqlRecord record_;  // column names, read once
     bool eof_ = true;
 };
 

@@ -47,7 +47,8 @@ public:
     }
     QStringList texts() const {
         QStringList out;
-        for (const auto& e : entries) out << e.text;
+        for (const auto& e : entries)
+            out << e.text;
         return out;
     }
     std::vector<Entry> entries;

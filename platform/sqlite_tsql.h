@@ -4,11 +4,17 @@
 // SQL Server semantics, tsql_convert() for rewritten CONVERT calls, and
 // PRAGMA automatic_index = OFF. Must be called for every connection.
 
+#include <string_view>
+
 struct sqlite3;
 
 namespace qv {
 
 // Returns an SQLite result code (SQLITE_OK on success).
 int registerTsqlFunctions(sqlite3* db);
+
+// Whether tsql_convert() knows the CONVERT target type ("CHAR(8)", "DATETIME", ...), so a
+// statement can be refused before it runs rather than at its first row.
+bool isSupportedConvertType(std::string_view type);
 
 }  // namespace qv

@@ -1,0 +1,157 @@
+#include "platform/database.h"
+
+#include "platform/sqlite_tsql.h"
+#include "platform/tsql_dialect.h"
+
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <QSqlError>
+
+#include <sqlite3.h>
+
+#include <atomic>
+
+namespace qv {
+namespace {
+
+const QLatin1String kProvider("Provider=MSDASQL.1;Persist Security Info=true;Data Source=");
+
+// The server's or driver manager's own words when there are any ("Conversion failed ...");
+// Qt's text only says which step failed ("Unable to fetch row").
+QString errorText(const QSqlError& error) {
+    const QString database = error.databaseText().trimmed();
+    if (!database.isEmpty())
+        return database;
+    const QString driver = error.driverText().trimmed();
+    return driver.isEmpty() ? error.text() : driver;
+}
+
+// Registers the T-SQL functions on the sqlite3 handle under a QSQLITE connection; returns
+// an error text, empty on success.
+QString registerOnHandle(const QSqlDatabase& db) {
+    const QVariant handle = db.driver()->handle();
+    const bool isSqlite3 = handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0;
+    sqlite3* raw = isSqlite3 ? *static_cast<sqlite3* const*>(handle.constData()) : nullptr;
+    if (raw == nullptr)
+        return QStringLiteral("the SQLite driver gives no sqlite3 handle");
+    if (registerTsqlFunctions(raw) != SQLITE_OK)
+        return QStringLiteral("cannot register the T-SQL functions: %1")
+            .arg(QString::fromUtf8(sqlite3_errmsg(raw)));
+    return {};
+}
+
+}  // namespace
+
+DatabaseSetting DatabaseSetting::parse(const QString& text) {
+    const QString t = text.trimmed();
+    if (t.isEmpty() || t.compare(QLatin1String("odbc"), Qt::CaseInsensitive) == 0)
+        return {};
+    const QLatin1String prefix("sqlite:");
+    if (t.startsWith(prefix, Qt::CaseInsensitive) && t.size() > prefix.size())
+        return sqlite(t.mid(prefix.size()));
+    throw DbError(
+        QStringLiteral("Unknown database setting \"%1\": use odbc or sqlite:PATH").arg(text));
+}
+
+QString connectionString(const QString& companyId) {
+    return kProvider + companyId;
+}
+
+QString dataSourceOf(const QString& connectionString) {
+    for (const QString& part : connectionString.split(u';')) {
+        const qsizetype equals = part.indexOf(u'=');
+        if (equals > 0 && part.left(equals).trimmed().compare(QLatin1String("Data Source"),
+                                                              Qt::CaseInsensitive) == 0)
+            return part.mid(equals + 1).trimmed();
+    }
+    return {};
+}
+
+std::unique_ptr<Connection> Connection::open(const QString& connectionString,
+                                             const DatabaseSetting& setting) {
+    static std::atomic<int> serial{0};
+    const bool sqlite = setting.kind == DatabaseSetting::Kind::Sqlite;
+    const QString name = QStringLiteral("qv-connection-%1").arg(++serial);
+    const QString source = sqlite ? setting.sqlitePath : dataSourceOf(connectionString);
+    if (source.isEmpty())
+        throw DbError(QStringLiteral("The connection string \"%1\" names no data source")
+                          .arg(connectionString));
+    // Read-only opening never creates a file, but SQLite's message would not name it.
+    if (sqlite && !QFileInfo(source).isFile())
+        throw DbError(QStringLiteral("The company database %1 does not exist").arg(source));
+
+    QString failure;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(
+            sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QODBC"), name);
+        if (sqlite) {
+            db.setDatabaseName(source);
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        } else {
+            db.setDatabaseName(source);  // QODBC sends it as "DSN=<source>"
+            db.setConnectOptions(QStringLiteral("SQL_ATTR_ACCESS_MODE=SQL_MODE_READ_ONLY"));
+        }
+        if (!db.open()) {
+            failure = errorText(db.lastError());
+        } else if (sqlite) {
+            failure = registerOnHandle(db);
+        }
+        if (!failure.isEmpty())
+            db.close();
+    }
+    if (!failure.isEmpty()) {
+        QSqlDatabase::removeDatabase(name);
+        throw DbError(
+            QStringLiteral("Cannot open the company database %1: %2").arg(source, failure));
+    }
+    return std::unique_ptr<Connection>(new Connection(name, sqlite));
+}
+
+Connection::Connection(QString name, bool sqlite) : name_(std::move(name)), sqlite_(sqlite) {}
+
+Connection::~Connection() {
+    database().close();
+    QSqlDatabase::removeDatabase(name_);
+}
+
+bool Connection::isSqlite() const {
+    return sqlite_;
+}
+
+QSqlDatabase Connection::database() const {
+    return QSqlDatabase::database(name_, false);
+}
+
+QString Connection::prepareStatement(const QString& tsql) const {
+    return sqlite_ ? rewriteTsqlForSqlite(tsql) : tsql;
+}
+
+Recordset::Recordset(Connection& connection, const QString& statement)
+    : query_(connection.database()) {
+    // Forward-only, or the driver keeps every row read so far in memory.
+    query_.setForwardOnly(true);
+    if (!query_.exec(connection.prepareStatement(statement)))
+        throw DbError(errorText(query_.lastError()));
+    record_ = query_.record();
+    moveNext();
+}
+
+void Recordset::moveNext() {
+    eof_ = !query_.next();
+    // A failing row ends the rows like the real end does; only the error tells them apart.
+    if (eof_ && query_.lastError().isValid())
+        throw DbError(errorText(query_.lastError()));
+}
+
+int Recordset::fieldIndex(const QString& name) const {
+    const int index = record_.indexOf(name);
+    if (index < 0)
+        throw DbError(QStringLiteral("The result has no column named %1").arg(name));
+    return index;
+}
+
+int Recordset::fieldCount() const {
+    return record_.count();
+}
+
+}  // namespace qv

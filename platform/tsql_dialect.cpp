@@ -1,0 +1,289 @@
+#include "platform/tsql_dialect.h"
+
+#include "platform/database.h"
+#include "platform/sqlite_tsql.h"
+
+#include <vector>
+
+namespace qv {
+namespace {
+
+enum class Kind { Space, Comment, String, Bracketed, Quoted, Number, Word, Variable, Punct };
+
+struct Token {
+    Kind kind;
+    qsizetype begin;
+    qsizetype end;
+};
+
+bool isWordStart(QChar c) {
+    return c.isLetter() || c == u'_' || c == u'#';
+}
+bool isWordChar(QChar c) {
+    return c.isLetterOrNumber() || c == u'_' || c == u'#' || c == u'$' || c == u'@';
+}
+
+// End of a delimited run ('...', [...], "..."): a doubled closing character stays inside.
+// An unterminated one runs to the end and is left for SQLite to reject.
+qsizetype delimitedEnd(const QString& s, qsizetype i, QChar close) {
+    for (++i; i < s.size(); ++i) {
+        if (s[i] != close)
+            continue;
+        if (i + 1 < s.size() && s[i + 1] == close) {
+            ++i;
+        } else {
+            return i + 1;
+        }
+    }
+    return s.size();
+}
+
+std::vector<Token> tokenize(const QString& s) {
+    std::vector<Token> tokens;
+    qsizetype i = 0;
+    const qsizetype n = s.size();
+    auto scan = [&](qsizetype j, auto&& keep) {
+        while (j < n && keep(s[j]))
+            ++j;
+        return j;
+    };
+    while (i < n) {
+        const QChar c = s[i];
+        const QChar next = i + 1 < n ? s[i + 1] : QChar();
+        Kind kind = Kind::Punct;
+        qsizetype end = i + 1;
+        if (c.isSpace()) {
+            kind = Kind::Space;
+            end = scan(i, [](QChar x) { return x.isSpace(); });
+        } else if (c == u'-' && next == u'-') {
+            kind = Kind::Comment;
+            end = scan(i, [](QChar x) { return x != u'\n'; });
+        } else if (c == u'/' && next == u'*') {
+            kind = Kind::Comment;
+            const qsizetype close = s.indexOf(QLatin1String("*/"), i + 2);
+            end = close < 0 ? n : close + 2;
+        } else if (c == u'\'') {
+            kind = Kind::String;
+            end = delimitedEnd(s, i, u'\'');
+        } else if (c == u'[') {
+            kind = Kind::Bracketed;
+            end = delimitedEnd(s, i, u']');
+        } else if (c == u'"') {
+            kind = Kind::Quoted;
+            end = delimitedEnd(s, i, u'"');
+        } else if (c.isDigit() || (c == u'.' && next.isDigit())) {
+            kind = Kind::Number;
+            end = scan(i, [](QChar x) { return x.isLetterOrNumber() || x == u'.'; });
+            const bool signedExponent =
+                end < n && (s[end] == u'+' || s[end] == u'-') && s[end - 1].toLower() == u'e';
+            if (signedExponent)
+                end = scan(end + 1, [](QChar x) { return x.isDigit(); });
+        } else if (c == u'@') {
+            kind = Kind::Variable;
+            end = scan(i + 1, isWordChar);
+        } else if (isWordStart(c)) {
+            kind = Kind::Word;
+            end = scan(i, isWordChar);
+        }
+        tokens.push_back({kind, i, end});
+        i = end;
+    }
+    return tokens;
+}
+
+[[noreturn]] void refuse(const QString& construct) {
+    throw DbError(QStringLiteral("The embedded SQLite company cannot run this statement: %1 "
+                                 "is not supported.")
+                      .arg(construct));
+}
+
+class Rewriter {
+public:
+    explicit Rewriter(const QString& sql) : sql_(sql), tokens_(tokenize(sql)) {}
+
+    QString run() { return rewrite(0, count()); }
+
+private:
+    std::size_t count() const { return tokens_.size(); }
+    QStringView text(std::size_t i) const {
+        return QStringView(sql_).mid(tokens_[i].begin, tokens_[i].end - tokens_[i].begin);
+    }
+    QStringView span(std::size_t from, std::size_t to) const {  // source of tokens [from, to)
+        const qsizetype begin = from < count() ? tokens_[from].begin : sql_.size();
+        const qsizetype end = to < count() ? tokens_[to].begin : sql_.size();
+        return QStringView(sql_).mid(begin, end - begin);
+    }
+    bool isSignificant(std::size_t i) const {
+        return tokens_[i].kind != Kind::Space && tokens_[i].kind != Kind::Comment;
+    }
+    std::size_t nextSignificant(std::size_t i, std::size_t to) const {
+        for (++i; i < to; ++i) {
+            if (isSignificant(i))
+                return i;
+        }
+        return to;
+    }
+    bool isPunct(std::size_t i, char16_t c) const {
+        return i < count() && tokens_[i].kind == Kind::Punct && text(i)[0] == c;
+    }
+    bool isWord(std::size_t i, QLatin1String word) const {
+        return i < count() && tokens_[i].kind == Kind::Word &&
+               text(i).compare(word, Qt::CaseInsensitive) == 0;
+    }
+    bool isName(std::size_t i) const {
+        return i < count() &&
+               (tokens_[i].kind == Kind::Word || tokens_[i].kind == Kind::Bracketed ||
+                tokens_[i].kind == Kind::Quoted);
+    }
+    // The schema dbo, as a word, [dbo] or "dbo".
+    bool isDbo(std::size_t i) const {
+        if (!isName(i))
+            return false;
+        QStringView t = text(i);
+        if (tokens_[i].kind != Kind::Word)
+            t = t.mid(1, t.size() - 2);
+        return t.compare(QLatin1String("dbo"), Qt::CaseInsensitive) == 0;
+    }
+    // How many tokens from i form a schema prefix: "dbo.", "db.dbo." or "db..".
+    std::size_t schemaPrefixLength(std::size_t i) const {
+        if (isDbo(i) && isPunct(i + 1, u'.'))
+            return 2;
+        if (isName(i) && isPunct(i + 1, u'.')) {
+            if (isDbo(i + 2) && isPunct(i + 3, u'.'))
+                return 4;
+            if (isPunct(i + 2, u'.'))
+                return 3;
+        }
+        return 0;
+    }
+
+    // The ')' closing the '(' at open, or `to` when there is none.
+    std::size_t closingParen(std::size_t open, std::size_t to) const {
+        int depth = 0;
+        for (std::size_t i = open; i < to; ++i) {
+            if (isPunct(i, u'('))
+                ++depth;
+            if (isPunct(i, u')') && --depth == 0)
+                return i;
+        }
+        return to;
+    }
+    // The top-level commas between the parentheses open and close.
+    std::vector<std::size_t> topLevelCommas(std::size_t open, std::size_t close) const {
+        std::vector<std::size_t> commas;
+        int depth = 0;
+        for (std::size_t i = open + 1; i < close; ++i) {
+            if (isPunct(i, u'('))
+                ++depth;
+            if (isPunct(i, u')'))
+                --depth;
+            if (depth == 0 && isPunct(i, u','))
+                commas.push_back(i);
+        }
+        return commas;
+    }
+
+    // CONVERT(type, expr) -> tsql_convert('type', expr); returns the index after it.
+    std::size_t emitConvert(std::size_t word, std::size_t open, std::size_t to, QString& out) {
+        const std::size_t close = closingParen(open, to);
+        if (close == to)
+            refuse(QStringLiteral("CONVERT without its closing parenthesis"));
+        const auto commas = topLevelCommas(open, close);
+        if (commas.size() > 1)
+            refuse(QStringLiteral("CONVERT with a style argument"));
+        if (commas.empty())
+            refuse(QStringLiteral("CONVERT without a value"));
+        const std::size_t comma = commas.front();
+        const std::size_t typeFirst = nextSignificant(open, comma);
+        std::size_t typeEnd = comma;
+        while (typeEnd > typeFirst && !isSignificant(typeEnd - 1))
+            --typeEnd;
+        const QString type = span(typeFirst, typeEnd).toString();
+        for (std::size_t i = typeFirst; i < typeEnd; ++i) {
+            const Kind k = tokens_[i].kind;
+            if (k != Kind::Word && k != Kind::Number && k != Kind::Punct && k != Kind::Space)
+                refuse(QStringLiteral("CONVERT to %1").arg(type));
+        }
+        if (type.isEmpty() || !isSupportedConvertType(type.toStdString()))
+            refuse(QStringLiteral("CONVERT to %1").arg(type));
+        out += QLatin1String("tsql_convert");
+        out += span(word + 1, typeFirst);  // blanks, "(" and blanks, as written
+        out += QStringLiteral("'%1'").arg(type);
+        out += span(typeEnd, comma + 1);
+        out += rewrite(comma + 1, close);
+        out += text(close);
+        return close + 1;
+    }
+
+    // CAST(x AS INT) reads the same in SQLite; CAST to a date type does not.
+    void checkCast(std::size_t open, std::size_t to) const {
+        const std::size_t close = closingParen(open, to);
+        int depth = 0;
+        for (std::size_t i = open + 1; i < close; ++i) {
+            if (isPunct(i, u'('))
+                ++depth;
+            if (isPunct(i, u')'))
+                --depth;
+            if (depth != 0 || !isWord(i, QLatin1String("AS")))
+                continue;
+            const std::size_t type = nextSignificant(i, close);
+            for (const char* name :
+                 {"DATETIME", "SMALLDATETIME", "DATETIME2", "DATE", "TIME", "DATETIMEOFFSET"}) {
+                if (isWord(type, QLatin1String(name)))
+                    refuse(QStringLiteral("CAST(... AS %1)").arg(text(type).toString()));
+            }
+        }
+    }
+
+    void checkWord(std::size_t i, bool call) const {
+        static const char* const kFunctions[] = {"ISNULL",   "GETDATE", "DATEADD",
+                                                 "DATEDIFF", "LEN",     "CHARINDEX"};
+        if (isWord(i, QLatin1String("TOP")) || isWord(i, QLatin1String("NOLOCK")))
+            refuse(text(i).toString().toUpper());
+        if (!call)
+            return;
+        if (isWord(i, QLatin1String("WITH")))
+            refuse(QStringLiteral("the table hint WITH (...)"));
+        for (const char* name : kFunctions) {
+            if (isWord(i, QLatin1String(name)))
+                refuse(QStringLiteral("%1()").arg(name));
+        }
+    }
+
+    QString rewrite(std::size_t from, std::size_t to) {
+        QString out;
+        for (std::size_t i = from; i < to;) {
+            if (tokens_[i].kind == Kind::Variable)
+                refuse(QStringLiteral("the variable %1").arg(text(i).toString()));
+            if (const std::size_t prefix = schemaPrefixLength(i); prefix > 0 && i + prefix < to) {
+                i += prefix;
+                continue;
+            }
+            if (tokens_[i].kind == Kind::Word) {
+                const std::size_t next = nextSignificant(i, to);
+                const bool call = isPunct(next, u'(');
+                checkWord(i, call);
+                if (call && isWord(i, QLatin1String("CONVERT"))) {
+                    i = emitConvert(i, next, to, out);
+                    continue;
+                }
+                if (call && isWord(i, QLatin1String("CAST")))
+                    checkCast(next, to);
+            }
+            out += text(i);
+            ++i;
+        }
+        return out;
+    }
+
+    const QString& sql_;
+    std::vector<Token> tokens_;
+};
+
+}  // namespace
+
+QString rewriteTsqlForSqlite(const QString& tsql) {
+    return Rewriter(tsql).run();
+}
+
+}  // namespace qv

@@ -1,0 +1,215 @@
+#include "platform/database.h"
+#include "platform/sqlite_tsql.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QTemporaryDir>
+
+#include <sqlite3.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using qv::Connection;
+using qv::DatabaseSetting;
+using qv::DbError;
+using qv::Recordset;
+
+// Writes a SQLite file from a script, with the T-SQL functions available to it.
+void writeDatabase(const QString& path, const char* script) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+    ASSERT_EQ(qv::registerTsqlFunctions(db), SQLITE_OK);
+    char* error = nullptr;
+    const int rc = sqlite3_exec(db, script, nullptr, nullptr, &error);
+    EXPECT_EQ(rc, SQLITE_OK) << (error ? error : "");
+    sqlite3_free(error);
+    sqlite3_close(db);
+}
+
+// The DbError text a call throws, or "" when it throws none.
+template <typename F>
+QString errorOf(F&& call) {
+    try {
+        call();
+    } catch (const DbError& e) {
+        return e.text();
+    }
+    return {};
+}
+
+constexpr const char* kCompany = R"(
+    CREATE TABLE ICXLOT (LOTNUM CHAR(15) COLLATE TSQL_CI, ITEMNUM CHAR(24) COLLATE TSQL_CI,
+                         QTYAVAIL DECIMAL(19,4), STOCKDATE DECIMAL(9,0), NOTE TEXT);
+    INSERT INTO ICXLOT VALUES ('L1             ', 'A100', 12.75, 20240507, NULL),
+                              ('L2', 'B200', 3.5, 20240101, ''),
+                              ('L3', 'A100', 1, 0, 'x');
+)";
+
+TEST(DatabaseSetting, ParsesTheProfileForms) {
+    EXPECT_EQ(DatabaseSetting::parse("").kind, DatabaseSetting::Kind::Odbc);
+    EXPECT_EQ(DatabaseSetting::parse("ODBC").kind, DatabaseSetting::Kind::Odbc);
+    const auto s = DatabaseSetting::parse("sqlite:/data/co.sqlite");
+    EXPECT_EQ(s.kind, DatabaseSetting::Kind::Sqlite);
+    EXPECT_EQ(s.sqlitePath, "/data/co.sqlite");
+    EXPECT_TRUE(errorOf([] { DatabaseSetting::parse("mysql:x"); }).contains("mysql:x"));
+    EXPECT_FALSE(errorOf([] { DatabaseSetting::parse("sqlite:"); }).isEmpty());
+}
+
+TEST(DatabaseSetting, ConnectionStringNamesTheCompany) {
+    EXPECT_EQ(qv::connectionString("ABC"),
+              "Provider=MSDASQL.1;Persist Security Info=true;Data Source=ABC");
+    EXPECT_EQ(qv::dataSourceOf(qv::connectionString("SAM INC")), "SAM INC");
+    EXPECT_EQ(qv::dataSourceOf("Data Source=X;User Id=y"), "X");
+}
+
+class SqliteDatabase : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        path_ = dir_.filePath("co.sqlite");
+        writeDatabase(path_, kCompany);
+    }
+    std::unique_ptr<Connection> open() {
+        return Connection::open(qv::connectionString("CO"), DatabaseSetting::sqlite(path_));
+    }
+
+    QTemporaryDir dir_;
+    QString path_;
+};
+
+TEST_F(SqliteDatabase, ReadsFieldsByNameKeepingNullApartFromEmpty) {
+    auto connection = open();
+    EXPECT_TRUE(connection->isSqlite());
+    Recordset rs(*connection,
+                 "SELECT dbo.ICXLOT.LOTNUM, Note, CAST(QTYAVAIL AS INT) AS Qty FROM dbo.ICXLOT "
+                 "WHERE ITEMNUM = 'a100   ' AND LOTNUM LIKE '%l_%'");
+    EXPECT_EQ(rs.recordCount(), -1);
+    EXPECT_EQ(rs.fieldCount(), 3);
+    ASSERT_FALSE(rs.eof());
+    EXPECT_EQ(rs.field("lotnum").toString(), "L1             ");
+    EXPECT_TRUE(rs.field("NOTE").isNull());
+    EXPECT_EQ(rs.value(rs.fieldIndex("qty")).toInt(), 12);
+    rs.moveNext();
+    ASSERT_FALSE(rs.eof());
+    EXPECT_EQ(rs.field("Note").toString(), "x");
+    rs.moveNext();
+    EXPECT_TRUE(rs.eof());
+    EXPECT_TRUE(errorOf([&] { rs.fieldIndex("NOSUCH"); }).contains("NOSUCH"));
+
+    Recordset empty(*connection, "SELECT NOTE FROM ICXLOT WHERE LOTNUM = 'l2'");
+    ASSERT_FALSE(empty.eof());
+    EXPECT_FALSE(empty.field("NOTE").isNull());
+    EXPECT_EQ(empty.field("NOTE").toString(), "");
+}
+
+TEST_F(SqliteDatabase, ErrorsCarryTheServerText) {
+    auto connection = open();
+    EXPECT_TRUE(errorOf([&] {
+                    Recordset(*connection, "SELECT NOSUCH FROM ICXLOT");
+                }).contains("no such column: NOSUCH"));
+    EXPECT_TRUE(
+        errorOf([&] { Recordset(*connection, "SELECT TOP 1 * FROM ICXLOT"); }).contains("TOP"));
+    // The third row's date is 0: the first two rows arrive, then the error. (No ORDER BY: a
+    // sort would evaluate every row before the first one.)
+    Recordset rs(*connection,
+                 "SELECT CONVERT(DATETIME, CONVERT(CHAR(8), STOCKDATE)) AS D FROM ICXLOT");
+    EXPECT_EQ(rs.field("D").toString(), "2024-05-07 00:00:00.000");
+    rs.moveNext();
+    EXPECT_EQ(rs.field("D").toString(), "2024-01-01 00:00:00.000");
+    EXPECT_EQ(errorOf([&] { rs.moveNext(); }),
+              "Conversion failed when converting date and/or time from character string.");
+    EXPECT_TRUE(rs.eof());
+}
+
+TEST_F(SqliteDatabase, OpensReadOnly) {
+    QFile file(path_);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    {
+        auto connection = open();
+        EXPECT_TRUE(
+            errorOf([&] { Recordset(*connection, "DELETE FROM ICXLOT"); }).contains("readonly"));
+        EXPECT_TRUE(
+            errorOf([&] { Recordset(*connection, "CREATE TABLE T (A)"); }).contains("readonly"));
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+}
+
+TEST_F(SqliteDatabase, MissingFileIsAnErrorAndStaysMissing) {
+    const QString missing = dir_.filePath("none.sqlite");
+    EXPECT_TRUE(
+        errorOf([&] { Connection::open("", DatabaseSetting::sqlite(missing)); }).contains(missing));
+    EXPECT_FALSE(QFile::exists(missing));
+}
+
+TEST_F(SqliteDatabase, ConnectionsAreSeparateAndRemovedWhenGone) {
+    const QStringList before = QSqlDatabase::connectionNames();
+    {
+        auto first = open();
+        auto second = open();
+        EXPECT_NE(first->database().connectionName(), second->database().connectionName());
+        first.reset();
+        Recordset rs(*second, "SELECT COUNT(*) AS N FROM ICXLOT");
+        EXPECT_EQ(rs.field("n").toInt(), 3);
+    }
+    EXPECT_EQ(QSqlDatabase::connectionNames(), before);
+}
+
+// The ODBC road through the unixODBC driver manager, with the SQLite ODBC driver standing in
+// for SQL Server and a data source named like a company.
+class OdbcDatabase : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        dir_ = new QTemporaryDir;
+        const QString file = dir_->filePath("brisvale.sqlite");
+        writeDatabase(file,
+                      "CREATE TABLE ICITEM (ITEMNO CHAR(24), [DESC] CHAR(60), NOTE TEXT);"
+                      "INSERT INTO ICITEM VALUES ('A100', 'Flour', NULL), ('B200', 'Salt', '');");
+        writeFile("odbcinst.ini",
+                  "[SQLite3]\nDriver=/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so\n");
+        writeFile("odbc.ini", "[BRISVALE]\nDriver=SQLite3\nDatabase=" + file + "\n");
+        // unixODBC reads these on the first connection of the process.
+        qputenv("ODBCSYSINI", dir_->path().toUtf8());
+        qputenv("ODBCINI", dir_->filePath("odbc.ini").toUtf8());
+    }
+    static void TearDownTestSuite() { delete dir_; }
+    static void writeFile(const QString& name, const QString& text) {
+        QFile f(dir_->filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text.toUtf8());
+    }
+    static inline QTemporaryDir* dir_ = nullptr;
+};
+
+TEST_F(OdbcDatabase, ReadsThroughTheDataSourceNamedLikeTheCompany) {
+    auto connection = Connection::open(qv::connectionString("BRISVALE"), DatabaseSetting{});
+    EXPECT_FALSE(connection->isSqlite());
+    const QString sql = "SELECT ITEMNO, [DESC] AS ItemDesc, NOTE FROM ICITEM ORDER BY ITEMNO";
+    EXPECT_EQ(connection->prepareStatement(sql), sql);
+    Recordset rs(*connection, sql);
+    ASSERT_FALSE(rs.eof());
+    EXPECT_EQ(rs.field("itemno").toString(), "A100");
+    EXPECT_EQ(rs.field("ITEMDESC").toString(), "Flour");
+    EXPECT_TRUE(rs.field("note").isNull());
+    rs.moveNext();
+    ASSERT_FALSE(rs.eof());
+    EXPECT_FALSE(rs.field("NOTE").isNull());
+    EXPECT_EQ(rs.field("NOTE").toString(), "");
+    rs.moveNext();
+    EXPECT_TRUE(rs.eof());
+    EXPECT_TRUE(
+        errorOf([&] { Recordset(*connection, "SELECT NOSUCH FROM ICITEM"); }).contains("NOSUCH"));
+}
+
+TEST_F(OdbcDatabase, MissingDataSourceIsAClearError) {
+    const QString text =
+        errorOf([] { Connection::open(qv::connectionString("NOCOMPANY"), DatabaseSetting{}); });
+    EXPECT_TRUE(text.contains("NOCOMPANY")) << text.toStdString();
+    EXPECT_TRUE(text.contains("not found", Qt::CaseInsensitive)) << text.toStdString();
+}
+
+}  // namespace

@@ -1,0 +1,79 @@
+#include "platform/database.h"
+#include "platform/tsql_dialect.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using qv::rewriteTsqlForSqlite;
+
+// The refusal's text for a statement, or "" when it is accepted.
+QString refusal(const QString& sql) {
+    try {
+        rewriteTsqlForSqlite(sql);
+    } catch (const qv::DbError& e) {
+        return e.text();
+    }
+    return {};
+}
+
+TEST(TsqlDialect, DropsSchemaPrefixesAndKeepsTheRestByteForByte) {
+    EXPECT_EQ(
+        rewriteTsqlForSqlite("   SELECT dbo.ICXLOT.LOCATION, dbo.ICITEM.[DESC] AS ITEMDESC  "
+                             "  FROM dbo.ICXLOT INNER JOIN  \n\tdbo.ICITEM ON dbo.ICXLOT.ITEMNUM = "
+                             "dbo.ICITEM.ITEMNO LEFT OUTER JOIN  "),
+        "   SELECT ICXLOT.LOCATION, ICITEM.[DESC] AS ITEMDESC    FROM ICXLOT INNER JOIN  "
+        "\n\tICITEM ON ICXLOT.ITEMNUM = ICITEM.ITEMNO LEFT OUTER JOIN  ");
+    EXPECT_EQ(rewriteTsqlForSqlite("SELECT * FROM COMP.dbo.ICXLOT, COMP..ICITEM, [dbo].[ICLOC], "
+                                   "DBO.OEORDH"),
+              "SELECT * FROM ICXLOT, ICITEM, [ICLOC], OEORDH");
+    const QString untouched =
+        "SELECT 'dbo.x CONVERT(INT, 1) TOP @v', [dbo.CONVERT], \"TOP\", "
+        "x.dbo, 'it''s' -- TOP 5 ISNULL(\n /* @v GETDATE() */ FROM t";
+    EXPECT_EQ(rewriteTsqlForSqlite(untouched), untouched);
+    const QString passes =
+        "SELECT CAST(x.Q AS INT), CASE x.P WHEN NULL THEN 'X' ELSE x.P END, "
+        "COUNT(x.L) AS COUNT FROM T x GROUP BY x.L HAVING (x.L = 'C')";
+    EXPECT_EQ(rewriteTsqlForSqlite(passes), passes);
+}
+
+TEST(TsqlDialect, RewritesConvertIncludingNestedCalls) {
+    EXPECT_EQ(rewriteTsqlForSqlite("CONVERT(DATETIME, \n  CONVERT(CHAR(8), dbo.ICXLOT.STOCKDATE)) "
+                                   "AS STOCKDATE"),
+              "tsql_convert('DATETIME', \n  tsql_convert('CHAR(8)', ICXLOT.STOCKDATE)) AS "
+              "STOCKDATE");
+    EXPECT_EQ(rewriteTsqlForSqlite("convert ( varchar (20) , (a + (b * 2)) ), CONVERT"),
+              "tsql_convert ( 'varchar (20)' , (a + (b * 2)) ), CONVERT");
+    EXPECT_EQ(rewriteTsqlForSqlite("CONVERT(INT, CONVERT(CHAR(4), f(1, 2)))"),
+              "tsql_convert('INT', tsql_convert('CHAR(4)', f(1, 2)))");
+}
+
+TEST(TsqlDialect, RefusesWhatSqliteWouldReadDifferently) {
+    const struct {
+        const char* sql;
+        const char* named;
+    } cases[] = {
+        {"SELECT TOP 10 * FROM T", "TOP"},
+        {"SELECT ISNULL(a, 'x') FROM T", "ISNULL()"},
+        {"SELECT GETDATE()", "GETDATE()"},
+        {"SELECT DATEADD(day, 1, d) FROM T", "DATEADD()"},
+        {"SELECT DATEDIFF(day, a, b) FROM T", "DATEDIFF()"},
+        {"SELECT LEN(a) FROM T", "LEN()"},
+        {"SELECT CHARINDEX('a', b) FROM T", "CHARINDEX()"},
+        {"SELECT * FROM T WITH (INDEX(1))", "WITH (...)"},
+        {"SELECT * FROM T (nolock)", "NOLOCK"},
+        {"SELECT * FROM T WHERE a = @Item", "@Item"},
+        {"SELECT CONVERT(CHAR(10), d, 112) FROM T", "style argument"},
+        {"SELECT CONVERT(DECIMAL(9,2), d) FROM T", "CONVERT to DECIMAL(9,2)"},
+        {"SELECT CONVERT(DATETIME, CONVERT(CHAR(8), d, 1)) FROM T", "style argument"},
+        {"SELECT CAST(d AS DATETIME) FROM T", "CAST(... AS DATETIME)"},
+        {"SELECT CONVERT(INT, d FROM T", "closing parenthesis"},
+    };
+    for (const auto& c : cases) {
+        const QString text = refusal(c.sql);
+        EXPECT_TRUE(text.contains(c.named)) << c.sql << " -> " << text.toStdString();
+    }
+    EXPECT_EQ(refusal("SELECT CAST(CAST(d AS CHAR(8)) AS INT) FROM T"), "");
+}
+
+}  // namespace
