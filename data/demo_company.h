@@ -23,12 +23,22 @@ struct DemoOptions {
 // Writes a new demo company database at path (replacing any file there).
 void generateDemoCompany(const QString& path, const DemoOptions& options);
 
+// The day the demo company at path was generated; an invalid date when the file is missing
+// or not a demo company.
+QDate demoGeneratedOn(const QString& path);
+
 struct DemoCompany {
     QString databasePath;  // $XDG_DATA_HOME/quorvan/DEMO.sqlite
     QString folder;        // $XDG_DATA_HOME/quorvan/DEMO, holding BMP/brisvale.bmp
 };
 
-// The demo company, created on first use. Throws std::runtime_error naming what failed.
+// Draws the company logo, "BRISVALE" on a 200 x 60 24-bit BMP, written atomically. Needs a
+// QGuiApplication (fonts); throws std::runtime_error naming the file when it cannot write.
+void writeDemoLogo(const QString& path);
+
+// The demo company, created on first use and generated again once its orders have aged
+// (it keeps the day it was generated), so the order finder always has recent orders.
+// Reused as it is otherwise. Throws std::runtime_error naming what failed.
 DemoCompany ensureDemoCompany();
 
 }  // namespace qv::data

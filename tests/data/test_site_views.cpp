@@ -1,0 +1,54 @@
+// The SQL Server script and the demo schema must define the same eight site views: a site
+// running the script gets what the lot search joins.
+#include "tests/support/test_company.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSqlQuery>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SiteViews, ScriptDefinesTheDemoSchemasViewsOverTheirOwnField) {
+    QFile file(QV_SITE_VIEWS_SQL);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << QV_SITE_VIEWS_SQL;
+    const QString script = QString::fromUtf8(file.readAll());
+
+    QStringList scripted;
+    static const QRegularExpression view(
+        R"(CREATE VIEW dbo\.(\w+) AS\s+SELECT LOTNUM,.*? AS (\w+)\s+FROM dbo\.ICXLOTO )"
+        R"(WHERE OPTFIELD = '(\w+)';\nGO\n)",
+        QRegularExpression::DotMatchesEverythingOption);
+    for (const auto& m : view.globalMatch(script)) {
+        EXPECT_EQ(m.captured(1), "OPT" + m.captured(2));
+        EXPECT_EQ(m.captured(3), m.captured(2));
+        // Each batch first drops the view it creates, so the script can run again.
+        EXPECT_TRUE(script.contains("IF OBJECT_ID('dbo." + m.captured(1) +
+                                    "', 'V') IS NOT NULL DROP VIEW dbo." + m.captured(1) +
+                                    ";\nGO\n"))
+            << m.captured(1).toStdString();
+        scripted << m.captured(1) + "(LOTNUM, " + m.captured(2) + ")";
+    }
+
+    qv::test::TestCompany company;
+    auto connection = qv::Connection::open(qv::connectionString("TEST"), company.setting());
+    QStringList demo;
+    QSqlQuery views("SELECT name FROM sqlite_master WHERE type = 'view'", connection->database());
+    while (views.next()) {
+        const QString name = views.value(0).toString();
+        QSqlQuery columns("SELECT name FROM pragma_table_info('" + name + "')",
+                          connection->database());
+        QStringList names;
+        while (columns.next())
+            names << columns.value(0).toString();
+        demo << name + "(" + names.join(", ") + ")";
+    }
+    scripted.sort();
+    demo.sort();
+    EXPECT_EQ(scripted.size(), 8);
+    EXPECT_EQ(scripted, demo);
+}
+
+}  // namespace

@@ -1,0 +1,57 @@
+#pragma once
+// An empty company for tests: the demo schema without content, in a temporary folder that
+// goes with the object, and helpers that store values padded as the accounting system
+// stores them. Every helper throws std::runtime_error with SQLite's text on failure.
+//
+//   qv::test::TestCompany company;
+//   company.addItem("A100", "Peas", "KG", "B");
+//   company.addLot("240507000001-01", "A100", "WH1", 12.5);
+//   company.addLotField("240507000001-01", "GRADE", "A");
+//   auto connection = qv::Connection::open(qv::connectionString("TEST"), company.setting());
+
+#include "data/company_writer.h"
+#include "platform/database.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace qv::test {
+
+class TestCompany {
+public:
+    TestCompany();
+    ~TestCompany();
+    TestCompany(const TestCompany&) = delete;
+    TestCompany& operator=(const TestCompany&) = delete;
+
+    QString path() const;    // the database file
+    QString folder() const;  // the company folder, holding BMP/brisvale.bmp
+    qv::DatabaseSetting setting() const { return qv::DatabaseSetting::sqlite(path()); }
+
+    // Runs SQL on the writable handle (T-SQL functions registered).
+    void exec(const QString& sql);
+
+    void addItem(const QString& itemNo, const QString& desc, const QString& stockUnit,
+                 const QString& category);
+    void addLot(const QString& lotNum, const QString& itemNum, const QString& location, double qty,
+                int qtyLevel = 1, int stockDate = 20240101, int expiryDate = 20251231,
+                int onQuart = 0, int onQuartDate = 0);
+    // The item and location are taken from the lot, which must exist.
+    void addLotField(const QString& lotNum, const QString& optField, const QString& value);
+    void addOptionValue(const QString& optField, const QString& value,
+                        const QString& vdesc = QString());
+    void addCategory(const QString& code, const QString& desc);
+    void addLocation(const QString& code, const QString& desc, int inactive = 0);
+    // Designated initialisers keep these short: addOrder({.ordUniq = 1, .orderNumber = ...}).
+    void addOrder(const qv::data::OrderRecord& order);
+    void addOrderLine(const qv::data::OrderLineRecord& line);
+
+private:
+    QTemporaryDir dir_;
+    qv::data::SqliteHandle db_;
+    std::unique_ptr<qv::data::CompanyWriter> writer_;
+};
+
+}  // namespace qv::test
