@@ -50,6 +50,9 @@ signals:
     void returnPressed();
 
 private:
+    struct ButtonOnlyTag {};
+    FieldEditControl(const QString& designValue, QWidget* parent, ButtonOnlyTag);
+
     Field field_{this};
     DataSource* dataSource_ = nullptr;
     QLineEdit* edit_ = nullptr;

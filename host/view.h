@@ -22,6 +22,8 @@ public:
     virtual QVariant field(const QString& name) const = 0;
     // The view's field names by number (1-based) -- the finder's columns.
     virtual QString fieldName(int number) const = 0;
+    // Field of the current record by number (1-based), for readers walking many records.
+    virtual QVariant fieldValue(int number) const { return field(fieldName(number)); }
     virtual void release() = 0;
 };
 

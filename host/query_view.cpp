@@ -1,0 +1,203 @@
+#include "host/query_view.h"
+
+#include "host/filter.h"
+#include "host/host_error.h"
+#include "host/view_catalog.h"
+
+#include <QSqlError>
+#include <QSqlIndex>
+#include <QSqlRecord>
+
+#include <map>
+
+namespace qv::host {
+
+namespace {
+
+QString errorText(const QSqlError& error) {
+    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
+}
+
+QString bracketed(const QString& name) {
+    return u'[' + name + u']';
+}
+
+}  // namespace
+
+std::unique_ptr<View> openCompanyView(const QString& companyId, const DatabaseSetting& setting,
+                                      const QString& viewId) {
+    const ViewDefinition* definition = findViewDefinition(viewId);
+    if (!definition)
+        throw HostError(QStringLiteral("unknown view %1").arg(viewId));
+    std::unique_ptr<Connection> connection;
+    try {
+        connection = Connection::open(connectionString(companyId), setting);
+    } catch (const DbError& e) {
+        throw HostError(
+            QStringLiteral("%1: cannot open company %2: %3").arg(viewId, companyId, e.text()));
+    }
+    if (definition->table.isEmpty())
+        return std::make_unique<SqlView>(std::move(connection));
+    return std::make_unique<TableView>(viewId, definition->table, std::move(connection));
+}
+
+QueryView::QueryView(QString id, std::unique_ptr<Connection> connection)
+    : id_(std::move(id)), connection_(std::move(connection)) {}
+
+void QueryView::fail(const QString& what) const {
+    throw HostError(id_ + QStringLiteral(": ") + what);
+}
+
+Connection& QueryView::connection() const {
+    if (!connection_)
+        fail(QStringLiteral("the view has been released"));
+    return *connection_;
+}
+
+QSqlQuery QueryView::newQuery() const {
+    QSqlQuery query(connection().database());
+    query.setForwardOnly(true);
+    return query;
+}
+
+QStringList QueryView::start(QSqlQuery& query, const QString& statement) {
+    cursor_.reset();
+    onRecord_ = false;
+    if (!(statement.isEmpty() ? query.exec() : query.exec(statement)))
+        fail(errorText(query.lastError()));
+    QStringList columns;
+    const QSqlRecord record = query.record();
+    for (int i = 0; i < record.count(); ++i)
+        columns << record.fieldName(i);
+    cursor_.emplace(std::move(query));
+    return columns;
+}
+
+void QueryView::reset() {
+    connection();
+    cursor_.reset();
+    onRecord_ = false;
+}
+
+bool QueryView::fetch() {
+    connection();
+    if (!cursor_ && !startUnbrowsed())
+        return false;
+    onRecord_ = cursor_->next();
+    // A failure in a later row only shows once next() has given up.
+    if (!onRecord_ && cursor_->lastError().type() != QSqlError::NoError)
+        fail(errorText(cursor_->lastError()));
+    return onRecord_;
+}
+
+int QueryView::indexOf(const QString& name) const {
+    const qsizetype index = indexOfField(fields_, name);
+    if (index < 0)
+        fail(QStringLiteral("unknown field %1 in view %2").arg(name, id_));
+    return int(index);
+}
+
+QVariant QueryView::field(const QString& name) const {
+    const int index = indexOf(name);
+    return onRecord_ ? cursor_->value(index) : QVariant();
+}
+
+QVariant QueryView::fieldValue(int number) const {
+    fieldName(number);
+    return onRecord_ ? cursor_->value(number - 1) : QVariant();
+}
+
+QString QueryView::fieldName(int number) const {
+    if (number < 1 || number > fields_.size())
+        fail(QStringLiteral("view %1 has no field number %2").arg(id_).arg(number));
+    return fields_[number - 1];
+}
+
+void QueryView::release() {
+    cursor_.reset();
+    onRecord_ = false;
+    connection_.reset();
+}
+
+TableView::TableView(const QString& id, const QString& table,
+                     std::unique_ptr<Connection> connection)
+    : QueryView(id, std::move(connection)), table_(table) {
+    const QSqlDatabase db = this->connection().database();
+    QStringList columns;
+    if (this->connection().isSqlite()) {
+        // table_info lists the key columns with their place in the key, which the driver's
+        // primaryIndex() loses.
+        QSqlQuery info(db);
+        if (!info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(bracketed(table))))
+            fail(errorText(info.lastError()));
+        std::map<int, QString> keyByPlace;
+        while (info.next()) {
+            columns << info.value(1).toString();
+            if (const int place = info.value(5).toInt(); place > 0)
+                keyByPlace[place] = columns.last();
+        }
+        for (const auto& [place, column] : keyByPlace)
+            keys_ << column;
+    } else {
+        const QSqlRecord record = db.record(table);
+        for (int i = 0; i < record.count(); ++i)
+            columns << record.fieldName(i);
+        const QSqlIndex key = db.primaryIndex(table);
+        for (int i = 0; i < key.count(); ++i)
+            keys_ << key.fieldName(i);
+    }
+    if (columns.isEmpty())
+        fail(QStringLiteral("the company database has no table %1").arg(table));
+    if (keys_.isEmpty())
+        keys_ << columns.first();
+    setFields(columns);
+}
+
+void TableView::browse(const QString& filter, bool ascending) {
+    SqlCondition condition;
+    try {
+        condition = toSqlCondition(parseFilter(filter, fields()).get());
+    } catch (const HostError& e) {
+        fail(e.text());
+    }
+    QStringList columns, order;
+    for (const QString& field : fields())
+        columns << bracketed(field);
+    for (const QString& key : keys_)
+        order << bracketed(key) + (ascending ? QStringLiteral(" ASC") : QStringLiteral(" DESC"));
+    QString sql = QStringLiteral("SELECT %1 FROM %2")
+                      .arg(columns.join(QStringLiteral(", ")), bracketed(table_));
+    if (!condition.sql.isEmpty())
+        sql += QStringLiteral(" WHERE ") + condition.sql;
+    sql += QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
+
+    QSqlQuery query = newQuery();
+    if (!query.prepare(sql))
+        fail(errorText(query.lastError()));
+    for (const QVariant& value : condition.values)
+        query.addBindValue(value);
+    start(query);
+}
+
+bool TableView::startUnbrowsed() {
+    browse(QString(), true);
+    return true;
+}
+
+SqlView::SqlView(std::unique_ptr<Connection> connection)
+    : QueryView(sqlViewId, std::move(connection)) {}
+
+void SqlView::browse(const QString& statement, bool) {
+    if (statement.trimmed().isEmpty())
+        fail(QStringLiteral("no SQL statement to run"));
+    QString prepared;
+    try {
+        prepared = connection().prepareStatement(statement);
+    } catch (const DbError& e) {
+        fail(e.text());
+    }
+    QSqlQuery query = newQuery();
+    setFields(start(query, prepared));
+}
+
+}  // namespace qv::host

@@ -1,0 +1,30 @@
+#pragma once
+// The sign-on profile, $XDG_CONFIG_HOME/quorvan/host.ini:
+//   [signon]
+//   company = BRISVL
+//   database = odbc            (or sqlite:/path/to/company.sqlite)
+//   folder = /path/to/host/folder
+// Lines starting with ; or # are comments; keys are read without regard to case.
+
+#include "platform/database.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace qv::host {
+
+struct SignonProfile {
+    QString company;
+    DatabaseSetting database;
+    QString folder;
+};
+
+// Where the profile is looked for.
+QString signonProfilePath();
+
+// Reads the profile at path; nothing when there is no file. Throws HostError naming the file
+// (and the line) when it is unreadable or malformed.
+std::optional<SignonProfile> readSignonProfile(const QString& path);
+
+}  // namespace qv::host

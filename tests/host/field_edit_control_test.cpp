@@ -1,0 +1,55 @@
+#include "host/field_edit_control.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace qv::host {
+namespace {
+
+TEST(FieldEditControl, ButtonsRaiseEventsWithAStatusTheHandlerWrites) {
+    FieldEditControl control;
+    QList<QPair<int, int>> seen;  // code, status on entry
+    QObject::connect(&control, &FieldEditControl::buttonEvent, [&](int code, int& status) {
+        seen.append({code, status});
+        status = code == 4 ? 5 : 1;
+    });
+    EXPECT_EQ(control.pressButton(4), 5);
+    QTest::mouseClick(control.findChild<QToolButton*>("finderButton"), Qt::LeftButton);
+    QTest::mouseClick(control.findChild<QToolButton*>("clearButton"), Qt::LeftButton);
+    EXPECT_EQ(seen, (QList<QPair<int, int>>{{4, 0}, {4, 0}, {5, 0}}));
+}
+
+TEST(FieldEditControl, ValueChangesAreReported) {
+    FieldEditControl control;
+    QSignalSpy changed(&control, &FieldEditControl::valueChanged);
+    QSignalSpy entered(&control, &FieldEditControl::returnPressed);
+    control.setValue("A100");
+    EXPECT_EQ(control.value(), "A100");
+    QTest::keyClicks(control.lineEdit(), "X");
+    EXPECT_EQ(control.value(), "A100X");
+    QTest::keyClick(control.lineEdit(), Qt::Key_Return);
+    control.field().empty();
+    EXPECT_TRUE(control.value().isEmpty());
+    ASSERT_EQ(changed.count(), 3);
+    EXPECT_EQ(changed[1][0].value<QVariant>().toString(), "A100X");
+    EXPECT_EQ(entered.count(), 1);
+}
+
+TEST(FieldEditControl, ButtonOnlyShowsItsDesignValueAndClears) {
+    std::unique_ptr<FieldEditControl> control(FieldEditControl::buttonOnly("Clear All"));
+    EXPECT_TRUE(control->isButtonOnly());
+    EXPECT_EQ(control->value(), "Clear All");
+    QList<int> codes;
+    QObject::connect(control.get(), &FieldEditControl::buttonEvent,
+                     [&](int code, int&) { codes.append(code); });
+    QTest::mouseClick(control->findChild<QPushButton*>("button"), Qt::LeftButton);
+    EXPECT_EQ(codes, QList<int>{5});
+}
+
+}  // namespace
+}  // namespace qv::host

@@ -1,0 +1,66 @@
+#include "host/filter.h"
+#include "host/host_error.h"
+
+#include <gtest/gtest.h>
+
+namespace qv::host {
+namespace {
+
+const QStringList fields{"LOTNUM", "QTYLEVEL", "A", "B", "C"};
+
+SqlCondition translate(const QString& filter) {
+    return toSqlCondition(parseFilter(filter, fields).get());
+}
+
+QString errorOf(const QString& filter) {
+    try {
+        parseFilter(filter, fields);
+    } catch (const HostError& e) {
+        return e.text();
+    }
+    return QStringLiteral("no error");
+}
+
+TEST(Filter, TranslatesWithEveryConstantBound) {
+    const SqlCondition lot = translate(R"((LOTNUM LIKE "%12%" AND QTYLEVEL = 1))");
+    EXPECT_EQ(lot.sql, "(([LOTNUM] LIKE ?) AND ([QTYLEVEL] = ?))");
+    EXPECT_EQ(lot.values, (QVariantList{"%12%", 1LL}));
+
+    // Names and keywords in any case; the view's spelling of the name is written.
+    const SqlCondition lower = translate(R"(not lotnum like "a_" or b != 2.5)");
+    EXPECT_EQ(lower.sql, "((NOT ([LOTNUM] LIKE ?)) OR ([B] <> ?))");
+    EXPECT_EQ(lower.values, (QVariantList{"a_", 2.5}));
+
+    const SqlCondition quoted = translate(R"(A = "say ""hi"" ' OR 1=1 --" AND B >= -3)");
+    EXPECT_EQ(quoted.values, (QVariantList{R"(say "hi" ' OR 1=1 --)", -3LL}));
+    EXPECT_EQ(quoted.sql, "(([A] = ?) AND ([B] >= ?))");
+
+    EXPECT_EQ(translate("A<=1 AND B>2 AND C<3").sql, "((([A] <= ?) AND ([B] > ?)) AND ([C] < ?))");
+    EXPECT_TRUE(translate("   ").sql.isEmpty());
+    EXPECT_EQ(parseFilter(QString(), fields), nullptr);
+}
+
+TEST(Filter, AndBindsTighterThanOr) {
+    EXPECT_EQ(translate("A = 1 OR B = 2 AND C = 3").sql,
+              "(([A] = ?) OR (([B] = ?) AND ([C] = ?)))");
+    EXPECT_EQ(translate("(A = 1 OR B = 2) AND C = 3").sql,
+              "((([A] = ?) OR ([B] = ?)) AND ([C] = ?))");
+}
+
+TEST(Filter, MalformedFilterNamesThePosition) {
+    EXPECT_EQ(errorOf("A = "), "filter error at position 5: expected a value");
+    EXPECT_EQ(errorOf("A = 1 B = 2"),
+              "filter error at position 7: expected AND, OR or the end of the filter");
+    EXPECT_EQ(errorOf("(A = 1"), "filter error at position 7: expected )");
+    EXPECT_EQ(errorOf(R"(A = "abc)"),
+              "filter error at position 5: text constant without its closing quote");
+    EXPECT_EQ(errorOf("A # 1"), "filter error at position 3: unexpected character '#'");
+    EXPECT_EQ(errorOf("A 1"), "filter error at position 3: expected a comparison operator");
+    EXPECT_EQ(errorOf("A = 1 AND ZZ = 2"), "filter error at position 11: unknown field ZZ");
+    EXPECT_EQ(errorOf("A = 12x"),
+              "filter error at position 7: unexpected character 'x' in a number");
+    EXPECT_EQ(errorOf("AND A = 1"), "filter error at position 1: expected a value");
+}
+
+}  // namespace
+}  // namespace qv::host

@@ -1,0 +1,102 @@
+#include "host/finder.h"
+#include "tests/host/sample_company.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace qv::host {
+namespace {
+
+class FinderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::fillSampleCompany(company);
+        session = test::sessionOn(company);
+        finder.setSession(session.get());
+        finder.setViewId("IC0810");
+        finder.setFilter(R"((LOTNUM LIKE "%%" AND QTYLEVEL = 1))");
+        finder.setSetting(3);
+        finder.setFieldLists({1, 2, 3, 4}, {1, 2, 3, 4}, {2, 1});
+    }
+
+    // Shows the finder and lets drive() act on the open dialog.
+    QStringList run(const std::function<void(QDialog*, QTableView*, QLineEdit*)>& drive) {
+        bool driven = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            ASSERT_EQ(dialog->objectName(), "LookupFinderDialog");
+            driven = true;
+            drive(dialog, dialog->findChild<QTableView*>("finderTable"),
+                  dialog->findChild<QLineEdit*>("finderSearch"));
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        finder.show();
+        EXPECT_TRUE(driven);
+        return finder.returnedValues();
+    }
+
+    static QString currentLot(QTableView* table) {
+        return table->currentIndex().siblingAtColumn(0).data().toString().trimmed();
+    }
+
+    test::TestCompany company;
+    std::unique_ptr<HostSession> session;
+    LookupFinder finder;
+};
+
+TEST_F(FinderTest, InitialValueIsPreselectedAndEnterReturnsInReturnListOrder) {
+    finder.setInitialValue("  lot2 ");
+    const QStringList values = run([](QDialog* dialog, QTableView* table, QLineEdit*) {
+        EXPECT_EQ(table->model()->rowCount(), 3);  // LOT120 is on quantity level 0
+        EXPECT_EQ(table->model()->columnCount(), 4);
+        EXPECT_EQ(table->model()->headerData(1, Qt::Horizontal).toString(), "ITEMNUM");
+        EXPECT_EQ(currentLot(table), "LOT2");
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    });
+    ASSERT_EQ(values.size(), 2);
+    EXPECT_EQ(values[0].trimmed(), "B200");
+    EXPECT_EQ(values[1], "LOT2" + QString(11, ' '));  // untrimmed, as stored
+}
+
+TEST_F(FinderTest, SearchBoxNarrowsTheRows) {
+    const QStringList values = run([](QDialog*, QTableView* table, QLineEdit* search) {
+        EXPECT_EQ(currentLot(table), "LOT12");  // no initial value: the first record
+        QTest::keyClicks(search, "xa1");
+        EXPECT_EQ(table->model()->rowCount(), 1);
+        EXPECT_EQ(currentLot(table), "LOT2");
+        search->clear();
+        EXPECT_EQ(table->model()->rowCount(), 3);
+        EXPECT_EQ(currentLot(table), "LOT2");  // the current record stays current
+        QTest::keyClick(search, Qt::Key_Down);
+        EXPECT_EQ(currentLot(table), "LOT3");
+        QTest::keyClick(search, Qt::Key_Enter);
+    });
+    ASSERT_EQ(values.size(), 2);
+    EXPECT_EQ(values[1].trimmed(), "LOT3");
+}
+
+TEST_F(FinderTest, EscapeAndEmptyResultsReturnNothing) {
+    EXPECT_TRUE(run([](QDialog* dialog, QTableView*, QLineEdit*) {
+                    QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
+                    EXPECT_FALSE(dialog->isVisible());
+                }).isEmpty());
+
+    finder.setFilter(R"((LOTNUM LIKE "%NONE%"))");
+    EXPECT_TRUE(run([](QDialog* dialog, QTableView* table, QLineEdit*) {
+                    EXPECT_EQ(table->model()->rowCount(), 0);
+                    QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+                    EXPECT_TRUE(dialog->isVisible());  // nothing to choose
+                }).isEmpty());
+}
+
+}  // namespace
+}  // namespace qv::host

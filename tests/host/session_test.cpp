@@ -1,0 +1,107 @@
+#include "host/host_error.h"
+#include "host/signon_profile.h"
+#include "host/view.h"
+#include "tests/host/sample_company.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace qv::host {
+namespace {
+
+// Each test gets its own configuration and data folders, so profiles never leak.
+class SessionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    }
+
+    void writeProfile(const QByteArray& text) {
+        QDir().mkpath(config.path() + "/quorvan");
+        QFile file(config.path() + "/quorvan/host.ini");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    std::unique_ptr<HostSession> create(int& signonId) {
+        SessionManager manager;
+        manager.appId = "XY";
+        return manager.createSession(QString(), signonId);
+    }
+
+    QTemporaryDir config, data;
+};
+
+TEST_F(SessionTest, WithoutProfileTheDemoCompanyOpens) {
+    int signonId = 0;
+    auto session = create(signonId);
+    ASSERT_TRUE(session->isOpened()) << session->failure().toStdString();
+    EXPECT_EQ(session->companyId(), "DEMO");
+    EXPECT_TRUE(session->folder().startsWith(data.path()));
+    EXPECT_TRUE(session->failure().isEmpty());
+    EXPECT_GT(signonId, 0);
+    auto categories = session->openDbLink(1, 1)->openView("IC0210");
+    EXPECT_TRUE(categories->fetch());
+
+    session->close();
+    EXPECT_FALSE(session->isOpened());
+    EXPECT_THROW(session->openDbLink(1, 1), HostError);
+    SignonManager().signoff(signonId);
+    EXPECT_THROW(SignonManager().signoff(signonId), HostError);
+}
+
+TEST_F(SessionTest, ProfileNamesTheCompany) {
+    test::TestCompany company;
+    test::fillSampleCompany(company);
+    writeProfile("; site profile\n[other]\nx = 1\n[SignOn]\nCompany = BRISVL\ndatabase = sqlite:" +
+                 company.path().toUtf8() + "\nfolder = \"" + company.folder().toUtf8() + "\"\n");
+    int first = 0, second = 0;
+    auto session = create(first);
+    create(second);
+    EXPECT_NE(first, second);
+    ASSERT_TRUE(session->isOpened()) << session->failure().toStdString();
+    EXPECT_EQ(session->companyId(), "BRISVL");
+    EXPECT_EQ(session->folder(), company.folder());
+    auto view = session->openDbLink(1, 1)->openView("IC0370");
+    ASSERT_TRUE(view->fetch());
+    EXPECT_EQ(view->field("LOCATION").toString().trimmed(), "A1");
+}
+
+TEST_F(SessionTest, BadProfileGivesASessionNotOpenedWithTheReason) {
+    const auto failureFor = [this](const QByteArray& profile) {
+        writeProfile(profile);
+        int signonId = 0;
+        auto session = create(signonId);
+        EXPECT_FALSE(session->isOpened());
+        return session->failure();
+    };
+    EXPECT_TRUE(failureFor("[signon]\ncompany = X\ndatabase = sqlite:/no/such/dir/x.sqlite\n")
+                    .contains("X"));
+    EXPECT_TRUE(failureFor("[signon]\ncompany = X\njunk\n").contains("line 3"));
+    EXPECT_TRUE(failureFor("[signon]\ncompny = X\n").contains("compny"));
+    EXPECT_TRUE(failureFor("[signon]\nfolder = /tmp\n").contains("company"));
+    EXPECT_TRUE(failureFor("company = X\n").contains("[signon]"));
+    EXPECT_TRUE(failureFor("[signon]\ncompany = X\ndatabase = mysql\n").contains("database"));
+}
+
+TEST(SignonProfile, DefaultsToOdbc) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("host.ini");
+    EXPECT_FALSE(readSignonProfile(path).has_value());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[signon]\ncompany=BRISVL\n");
+    file.close();
+    const auto profile = readSignonProfile(path);
+    ASSERT_TRUE(profile.has_value());
+    EXPECT_EQ(profile->company, "BRISVL");
+    EXPECT_EQ(profile->database.kind, DatabaseSetting::Kind::Odbc);
+    EXPECT_TRUE(profile->folder.isEmpty());
+}
+
+}  // namespace
+}  // namespace qv::host

@@ -1,0 +1,144 @@
+#include "host/view.h"
+#include "host/host_error.h"
+#include "tests/host/sample_company.h"
+
+#include <gtest/gtest.h>
+
+namespace qv::host {
+namespace {
+
+class ViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::fillSampleCompany(company);
+        session = test::sessionOn(company);
+        ASSERT_TRUE(session->isOpened()) << session->failure().toStdString();
+        link = session->openDbLink(1, 1);
+    }
+
+    // The trimmed values of one field over the records a filter selects.
+    QStringList select(const QString& viewId, const QString& filter, const QString& field,
+                       bool ascending = true) {
+        auto view = link->openView(viewId);
+        view->browse(filter, ascending);
+        QStringList values;
+        while (view->fetch())
+            values << view->field(field).toString().trimmed();
+        return values;
+    }
+
+    static QString errorOf(const std::function<void()>& call) {
+        try {
+            call();
+        } catch (const HostError& e) {
+            return e.text();
+        }
+        return QStringLiteral("no error");
+    }
+
+    test::TestCompany company;
+    std::unique_ptr<HostSession> session;
+    std::shared_ptr<DbLink> link;
+};
+
+TEST_F(ViewTest, FieldsAreNumberedInColumnOrderAndRecordsComeInKeyOrder) {
+    auto view = link->openView("OE0520");
+    EXPECT_EQ(view->fieldName(1), "ORDUNIQ");
+    EXPECT_EQ(view->fieldName(2), "ORDNUMBER");
+    EXPECT_EQ(view->fieldName(17), "ORDDATE");
+    EXPECT_EQ(view->fieldName(46), "REFERENCE");
+    EXPECT_TRUE(errorOf([&] { view->fieldName(47); }).contains("47"));
+
+    EXPECT_EQ(select("IC0370", "", "LOCATION"), (QStringList{"A1", "B2", "XA1Y"}));
+    EXPECT_EQ(select("IC0370", "", "LOCATION", false), (QStringList{"XA1Y", "B2", "A1"}));
+    // ICXLOT's key is LOTNUM, ITEMNUM, LOCATION.
+    EXPECT_EQ(select("IC0810", "", "LOTNUM"), (QStringList{"LOT12", "LOT120", "LOT2", "LOT3"}));
+}
+
+TEST_F(ViewTest, NeverBrowsedViewFetchesEverythingAndFieldsReadInAnyCase) {
+    auto view = link->openView("IC0210");
+    ASSERT_TRUE(view->fetch());
+    EXPECT_EQ(view->field("category").toString().trimmed(), "A");
+    EXPECT_EQ(view->field("Desc").toString().trimmed(), "");
+    EXPECT_EQ(view->fieldValue(1), view->field("CATEGORY"));
+    ASSERT_TRUE(view->fetch());
+    EXPECT_EQ(view->field("CATEGORY").toString().trimmed(), "C");
+    EXPECT_FALSE(view->fetch());
+    EXPECT_FALSE(view->fetch());
+
+    const QString unknown = errorOf([&] { view->field("NOSUCH"); });
+    EXPECT_TRUE(unknown.contains("NOSUCH") && unknown.contains("IC0210")) << unknown.toStdString();
+    const QString unknownView = errorOf([&] { link->openView("IC9999"); });
+    EXPECT_TRUE(unknownView.contains("IC9999")) << unknownView.toStdString();
+
+    view->release();
+    EXPECT_TRUE(errorOf([&] { view->fetch(); }).contains("released"));
+}
+
+TEST_F(ViewTest, FiltersTheProgramBuildsSelectTheRightRecords) {
+    EXPECT_EQ(select("CS0012", R"((OPTFIELD = "PALLETSTATUS"))", "VALUE"),
+              (QStringList{"HOLD", "OK"}));
+    EXPECT_EQ(select("IC0810", R"((LOTNUM LIKE "%12%" AND QTYLEVEL = 1))", "LOTNUM"),
+              (QStringList{"LOT12"}));
+    EXPECT_EQ(select("IC0370", R"((LOCATION LIKE "%A1%") AND (INACTIVE = 0))", "LOCATION"),
+              (QStringList{"A1", "XA1Y"}));
+    EXPECT_EQ(select("IC0310", R"((ITEMNO LIKE "%%"))", "ITEMNO"), (QStringList{"A100", "B200"}));
+    // A blank VALIFTEXT is not greater than three blanks.
+    EXPECT_EQ(
+        select("IC0812", R"((OPTFIELD = "PRODCODE") AND (VALUE LIKE "%%") AND (VALIFTEXT > "   "))",
+               "LOTNUM"),
+        (QStringList{"LOT12"}));
+    EXPECT_EQ(select("CS0012", R"((OPTFIELD = "CUSTCODE") AND (VALUE LIKE "%C%"))", "VALUE"),
+              (QStringList{"C", "CX"}));
+    EXPECT_EQ(select("OE0520",
+                     R"((ORDNUMBER LIKE "%%") AND (ORDDATE > 20261106) AND (NUMSHPMENT =0) )"
+                     R"(AND (CUSTOMER LIKE "%10927%") )",
+                     "ORDNUMBER"),
+              (QStringList{"ORD3"}));
+}
+
+TEST_F(ViewTest, ComparisonsFollowTheCompanyRules) {
+    // Case and the padding of CHAR values are ignored; _ stands for one character.
+    EXPECT_EQ(select("IC0370", R"(location = "a1")", "LOCATION"), (QStringList{"A1"}));
+    EXPECT_EQ(select("IC0370", R"("xa1y" = LOCATION)", "LOCATION"), (QStringList{"XA1Y"}));
+    EXPECT_EQ(select("IC0810", R"(LOTNUM LIKE "lot1_")", "LOTNUM"), (QStringList{"LOT12"}));
+    EXPECT_EQ(select("IC0810", R"(NOT LOTNUM LIKE "LOT1%" OR QTYAVAIL >= 12.5)", "LOTNUM"),
+              (QStringList{"LOT12", "LOT2", "LOT3"}));
+    // Text that looks like SQL stays a value.
+    EXPECT_TRUE(select("IC0370", R"(LOCATION = "x' OR '1'='1")", "LOCATION").isEmpty());
+
+    const QString malformed = errorOf([&] { select("IC0810", "(LOTNUM LIKE )", "LOTNUM"); });
+    EXPECT_EQ(malformed, "IC0810: filter error at position 14: expected a value");
+    const QString unknown = errorOf([&] { select("IC0370", "ITEMNO = 1", "LOCATION"); });
+    EXPECT_EQ(unknown, "IC0370: filter error at position 1: unknown field ITEMNO");
+}
+
+TEST_F(ViewTest, SqlViewRunsOneStatement) {
+    auto view = link->openView("CS0120");
+    view->reset();
+    view->browse(
+        " SELECT COUNT(LOTNUM) AS [COUNT], SUM(QTYAVAIL) AS QTYTOTAL, NULL AS NOVALUE "
+        " FROM dbo.ICXLOT WHERE (dbo.ICXLOT.ITEMNUM = 'a100') ",
+        true);
+    view->internalSet(256);
+    ASSERT_TRUE(view->fetch());
+    EXPECT_EQ(view->field("count").toInt(), 2);
+    EXPECT_DOUBLE_EQ(view->field("QTYTOTAL").toDouble(), 15.5);
+    EXPECT_TRUE(view->field("NOVALUE").isNull());
+    EXPECT_FALSE(view->fetch());
+    // After the last record a field reads as null rather than failing.
+    EXPECT_TRUE(view->field("COUNT").isNull());
+    EXPECT_TRUE(errorOf([&] { view->field("ITEMDESC"); }).contains("ITEMDESC"));
+
+    view->browse(" SELECT ORDNUMBER FROM dbo.OEORDH ORDER BY ORDUNIQ ", true);
+    QStringList orders;
+    while (view->fetch())
+        orders << view->field("ORDNUMBER").toString().trimmed();
+    EXPECT_EQ(orders, (QStringList{"ORD1", "ORD2", "ORD3", "ORD4"}));
+
+    EXPECT_TRUE(
+        errorOf([&] { view->browse("SELECT NOPE FROM dbo.ICXLOT", true); }).startsWith("CS0120: "));
+}
+
+}  // namespace
+}  // namespace qv::host
