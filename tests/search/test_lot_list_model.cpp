@@ -1,0 +1,127 @@
+#include "search/lot_list_model.h"
+
+#include <QPersistentModelIndex>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+using qv::search::LotListModel;
+using qv::search::LotRow;
+
+namespace {
+
+LotRow row(qint64 number, const QString& location, const QString& lot, const QString& qty) {
+    LotRow r;
+    r.cells[0] = qv::search::lotRowNumberText(number);
+    r.cells[1] = location;
+    r.cells[2] = "ITEM";
+    r.cells[3] = lot;
+    r.cells[4] = qty;
+    r.cells[16] = "Available";
+    return r;
+}
+
+void fill(LotListModel& model, const QList<QStringList>& rows) {
+    model.clear();
+    LotListModel::Fill scope(model);
+    qint64 number = 0;
+    for (const QStringList& r : rows) {
+        model.appendRow(row(++number, r[0], r[1], r[2]));
+    }
+}
+
+// The texts of one column, top to bottom as displayed.
+QStringList column(const LotListModel& model, int c) {
+    QStringList out;
+    for (int r = 0; r < model.rowCount(); ++r) {
+        out << model.cellText(r, c);
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST(LotListModel, ColumnsHeadersAndCheckBoxes) {
+    LotListModel model;
+    EXPECT_EQ(model.columnCount(), 18);
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), "Pick");
+    EXPECT_EQ(LotListModel::headerText(4), "Qty Avail");
+    EXPECT_EQ(LotListModel::headerText(18), "");
+    EXPECT_EQ(LotListModel::columnAlignment(1) & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(LotListModel::columnAlignment(4) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_EQ(LotListModel::columnAlignment(17) & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+
+    fill(model, {{"WH1", "L1", "1 "}, {"WH2", "L2", "2 "}});
+    const QModelIndex check = model.index(1, 0);
+    EXPECT_TRUE(model.flags(check) & Qt::ItemIsUserCheckable);
+    EXPECT_FALSE(model.flags(model.index(1, 1)) & Qt::ItemIsUserCheckable);
+    EXPECT_EQ(model.data(check, Qt::CheckStateRole), Qt::Unchecked);
+    EXPECT_TRUE(model.setData(check, Qt::Checked, Qt::CheckStateRole));
+    EXPECT_EQ(model.data(check, Qt::CheckStateRole), Qt::Checked);
+    EXPECT_FALSE(model.data(model.index(1, 1), Qt::CheckStateRole).isValid());
+    EXPECT_EQ(model.data(model.index(1, 4)).toString(), "2 ");
+    EXPECT_EQ(model.cellText(1, 0), "000002");
+}
+
+TEST(LotListModel, RowsAppearWhenTheFillEndsEvenAfterAFailure) {
+    LotListModel model;
+    try {
+        LotListModel::Fill scope(model);
+        model.appendRow(row(1, "WH1", "L1", ""));
+        EXPECT_EQ(model.rowCount(), 0);
+        throw std::runtime_error("read failed");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(model.rowCount(), 1);
+}
+
+TEST(LotListModel, HeaderClicksSortByTextAndFlipTheOrder) {
+    LotListModel model;
+    fill(model, {{"B", "L2", "10 "}, {"A", "L3", "9 "}, {"C", "L1", "100 "}, {"D", "L2", "1 "}});
+    EXPECT_FALSE(model.isSorting());
+
+    // "Location" sorts by lot number; the first click turns ascending into descending.
+    model.sortByHeaderClick(1);
+    EXPECT_EQ(model.sortKey(), 3);
+    EXPECT_EQ(model.sortOrder(), Qt::DescendingOrder);
+    EXPECT_EQ(column(model, 3), QStringList({"L3", "L2", "L2", "L1"}));
+    EXPECT_EQ(column(model, 0), QStringList({"000002", "000001", "000004", "000003"}));
+
+    // Quantities sort as text; the order flips whichever column is clicked.
+    model.sortByHeaderClick(4);
+    EXPECT_EQ(model.sortOrder(), Qt::AscendingOrder);
+    EXPECT_EQ(column(model, 4), QStringList({"1 ", "10 ", "100 ", "9 "}));
+
+    model.sortByHeaderClick(0);
+    EXPECT_EQ(column(model, 0), QStringList({"000004", "000003", "000002", "000001"}));
+
+    // Without regard to case, and stable: ties keep the order shown before (the new fill
+    // comes sorted by row number, descending).
+    fill(model, {{"x", "b", ""}, {"y", "A", ""}, {"z", "B", ""}, {"w", "a", ""}});
+    EXPECT_EQ(column(model, 1), QStringList({"w", "z", "y", "x"}));
+    model.sortByHeaderClick(3);  // ascending
+    EXPECT_EQ(column(model, 1), QStringList({"w", "y", "z", "x"}));
+}
+
+TEST(LotListModel, SortingStaysOnForTheNextFill) {
+    LotListModel model;
+    fill(model, {{"A", "L1", ""}, {"B", "L2", ""}});
+    model.sortByHeaderClick(2);  // descending by item: all equal, order kept
+    model.sortByHeaderClick(3);  // ascending by lot number
+    fill(model, {{"A", "L9", ""}, {"B", "L5", ""}, {"C", "L7", ""}});
+    EXPECT_TRUE(model.isSorting());
+    EXPECT_EQ(column(model, 3), QStringList({"L5", "L7", "L9"}));
+    EXPECT_EQ(column(model, 0), QStringList({"000002", "000003", "000001"}));
+}
+
+TEST(LotListModel, SelectionFollowsItsRowThroughASort) {
+    LotListModel model;
+    fill(model, {{"A", "L1", ""}, {"B", "L2", ""}, {"C", "L3", ""}});
+    model.setData(model.index(0, 0), Qt::Checked, Qt::CheckStateRole);
+    const QPersistentModelIndex selected = model.index(0, 1);
+    model.sortByHeaderClick(3);  // descending
+    EXPECT_EQ(selected.row(), 2);
+    EXPECT_EQ(selected.data().toString(), "A");
+    EXPECT_EQ(model.data(model.index(2, 0), Qt::CheckStateRole), Qt::Checked);
+}
