@@ -1,0 +1,96 @@
+#include "app/about_box.h"
+
+#include "app/text_viewer.h"
+#include "app/version_info.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+namespace qv {
+
+QString aboutVersionLine() {
+    return QStringLiteral("Ver. ") + version::number() + QStringLiteral("  ") +
+           version::legalCopyright() + QStringLiteral("  ") + version::companyName();
+}
+
+QString aboutDisclaimer() {
+    const QString br = QStringLiteral("\r\n");
+    return QStringLiteral("Select by Full or Partial Data") + br +
+           QStringLiteral("Drill down to Filter choices") + br +
+           QStringLiteral("Exports shown data to Excel") + br + br + version::comments() + br +
+           version::companyName() + br + version::fileDescription() + br +
+           version::legalTrademarks() + QStringLiteral(" ") + version::legalCopyright();
+}
+
+AboutBox::AboutBox(const QString& appTitle, QWidget* parent)
+    : QDialog(parent),
+      picIcon(new QLabel(this)),
+      lblTitle(new QLabel(version::fileDescription(), this)),
+      lblVersion(new QLabel(aboutVersionLine(), this)),
+      lblDescription(
+          new QLabel(QStringLiteral("Item Lot Location and Optional Fields Lookup"), this)),
+      lblDisclaimer(new QLabel(aboutDisclaimer(), this)),
+      cmdOK(new QPushButton(QStringLiteral("OK"), this)),
+      cmdSysInfo(new QPushButton(QStringLiteral("Documentation"), this)) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setModal(false);
+    setWindowTitle(QStringLiteral("About ") + appTitle);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    const std::pair<QWidget*, const char*> names[] = {{picIcon, "picIcon"},
+                                                      {lblTitle, "lblTitle"},
+                                                      {lblVersion, "lblVersion"},
+                                                      {lblDescription, "lblDescription"},
+                                                      {lblDisclaimer, "lblDisclaimer"},
+                                                      {cmdOK, "cmdOK"},
+                                                      {cmdSysInfo, "cmdSysInfo"}};
+    for (const auto& [widget, name] : names)
+        widget->setObjectName(QString::fromLatin1(name));
+
+    const QIcon icon = QApplication::windowIcon().isNull()
+                           ? style()->standardIcon(QStyle::SP_ComputerIcon)
+                           : QApplication::windowIcon();
+    picIcon->setPixmap(icon.pixmap(48, 48));
+    picIcon->setAccessibleName(QStringLiteral("Program icon"));
+    QFont titleFont = lblTitle->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
+    lblTitle->setFont(titleFont);
+    lblDisclaimer->setWordWrap(false);
+    lblDisclaimer->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    cmdOK->setDefault(true);
+
+    auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(16);
+    grid->addWidget(picIcon, 0, 0, 3, 1, Qt::AlignTop);
+    grid->addWidget(lblTitle, 0, 1);
+    grid->addWidget(lblVersion, 1, 1);
+    grid->addWidget(lblDescription, 2, 1);
+    grid->addWidget(lblDisclaimer, 3, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdSysInfo);
+    buttons->addWidget(cmdOK);
+    grid->addLayout(buttons, 4, 0, 1, 2);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
+    connect(cmdSysInfo, &QPushButton::clicked, this, [this] { cmdSysInfo_Click(); });
+}
+
+QString AboutBox::documentationPath() {
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QStringLiteral("TALLORIN9DOC.txt"));
+}
+
+TextViewer* AboutBox::cmdSysInfo_Click() {
+    return TextViewer::open(documentationPath());
+}
+
+}  // namespace qv

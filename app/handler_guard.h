@@ -1,0 +1,35 @@
+#pragma once
+// Runs every handler of the main window. A handler that fails (database, host or any other
+// error) is abandoned where it failed; what it already wrote stays. The guard then puts the
+// pointer back, clears the status label and reports "<what failed>: <error text>" under the
+// application title, and the program goes on.
+
+#include <QLabel>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+namespace qv {
+
+class MessagePort;
+
+class HandlerGuard {
+public:
+    // title gives the application title at the time of the failure.
+    HandlerGuard(MessagePort& messages, std::function<QString()> title)
+        : messages_(messages), title_(std::move(title)) {}
+    void setStatusLabel(QLabel* status) { status_ = status; }
+
+    // True when the handler ran to its end.
+    bool run(const QString& what, const std::function<void()>& handler);
+
+private:
+    void report(const QString& what, const QString& error);
+
+    MessagePort& messages_;
+    std::function<QString()> title_;
+    QPointer<QLabel> status_;
+};
+
+}  // namespace qv

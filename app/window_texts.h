@@ -1,0 +1,35 @@
+#pragma once
+// Texts and column sets the main window is prepared with at start-up, kept apart from the
+// window so they can be checked directly.
+
+#include "orders/order_lines_model.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace qv {
+
+// Window sizes and list column widths are given in twips: 15 to a logical pixel.
+inline constexpr int TwipsPerPixel = 15;
+inline int twipsToPixels(int twips) {
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
+
+// Four spaces, the company, then the fixed texts the title bar spreads out, and the version.
+QString windowCaption(const QString& companyId);
+// The company, two spaces and the executable's base name: the title of every message box.
+QString applicationTitle(const QString& companyId, const QString& executablePath);
+// A category list entry. Codes and descriptions come blank-padded from the company
+// database; both are trimmed for display (the criterion still reads the first two
+// characters, so a one-letter code gives the same criterion either way).
+QString categoryEntry(const QString& code, const QString& description);
+
+QStringList gradeList();
+// The lot list's column widths, in twips.
+std::vector<int> lotListWidthsTwips();
+// The order-lines columns the window opens with.
+std::vector<ListColumn> initialOrderLineColumns();
+
+}  // namespace qv

@@ -1,0 +1,225 @@
+#include "app/form2.h"
+#include "app/start_up.h"
+#include "host/data_source.h"
+#include "host/field_edit_control.h"
+#include "host/session.h"
+#include "platform/messages.h"
+#include "tests/app/profile.h"
+#include "tests/support/test_company.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList items(const QComboBox* combo) {
+    QStringList out;
+    for (int i = 0; i < combo->count(); ++i)
+        out << combo->itemText(i);
+    return out;
+}
+
+QStringList headers(const QTableView* view) {
+    QStringList out;
+    for (int i = 0; i < view->model()->columnCount(); ++i)
+        out << view->model()->headerData(i, Qt::Horizontal).toString();
+    return out;
+}
+
+std::vector<int> widths(const QTableView* view) {
+    std::vector<int> out;
+    for (int i = 0; i < view->model()->columnCount(); ++i)
+        out.push_back(view->horizontalHeader()->sectionSize(i));
+    return out;
+}
+
+class Form2Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        company.addCategory("A", "Apples");
+        company.addCategory("B", "");
+        company.addOptionValue("GRADE", "A");
+        useCompany();
+    }
+    void TearDown() override { qv::test::removeSignonProfile(); }
+    void useCompany() {
+        qv::test::writeSignonProfile("TEST", "sqlite:" + company.path(), company.folder());
+    }
+
+    qv::test::TestCompany company;
+    qv::RecordingMessagePort messages;
+};
+
+TEST_F(Form2Test, StartUpPreparesTheWindow) {
+    qv::Form2 form(messages);
+    ASSERT_TRUE(form.Form_Load());
+    EXPECT_TRUE(messages.entries.empty());
+
+    EXPECT_EQ(form.windowTitle(), "    TEST" + QString(10, ' ') + "BRISVALE" + QString(45, ' ') +
+                                      " Location Item Lot Qty" + QString(55, ' ') +
+                                      " Quorvan 9.63.29");
+    EXPECT_EQ(form.appTitle(), "TEST  app_tests");
+    EXPECT_EQ(form.width(), 877);
+    EXPECT_FALSE(form.findChild<QWidget*>("orderPanel")->isVisibleTo(&form));
+
+    EXPECT_EQ(items(form.feditGrade2), QStringList({"A", "A+", "B", "C", "NA", "NC", "SS"}));
+    EXPECT_EQ(form.cboPalletStatus->count(), 0);
+    EXPECT_EQ(items(form.cboCategory), QStringList({"A - Apples", "B - "}));
+    for (const QComboBox* combo : {form.feditGrade2, form.cboPalletStatus, form.cboCategory})
+        EXPECT_EQ(combo->currentText(), "") << combo->objectName().toStdString();
+
+    EXPECT_EQ(headers(form.ListView1),
+              QStringList({"Pick", "Location", "Item Number", "Lot Number", "Qty Avail",
+                           "Stock Date", "Expiry", "Grade", "ProdCode", "CustCode", "Hold",
+                           "HoldDate", "Whs", "Cat", "Item Desc", "UOM", "Available", "ProdDate"}));
+    EXPECT_EQ(widths(form.ListView1), (std::vector<int>{17, 53, 107, 107, 60, 80, 80, 47, 73, 80,
+                                                        60, 80, 47, 40, 133, 33, 67, 80}));
+    EXPECT_EQ(form.ListView1->model()->rowCount(), 0);
+    EXPECT_EQ(headers(form.ListView2),
+              QStringList({"Item Number", "Qty", "UOM", "Weight", "ExtWeight"}));
+    EXPECT_EQ(widths(form.ListView2), (std::vector<int>{107, 60, 40, 73, 73}));
+    EXPECT_EQ(form.ListView2->model()->rowCount(), 0);
+
+    for (const QLineEdit* box :
+         {form.txtCountLots, form.txtQtyTotal, form.txtQtyLocation, form.txtQtyItem,
+          form.txtQtyGrade, form.txtQtyProdCode, form.txtQtyCustCode, form.txtQtyPalletStatus,
+          form.txtQtyHold, form.txtOrdLineCount})
+        EXPECT_EQ(box->text(), "0") << box->objectName().toStdString();
+    EXPECT_EQ(form.txtOrdLineQtyTotal->text(), "0 ");
+    EXPECT_EQ(form.txtOrdLineTotal->text(), "0 ");
+    EXPECT_EQ(form.lblFontSize->text(), "14");
+    EXPECT_EQ(form.SpinButton1->value(), 14);
+
+    EXPECT_EQ(form.feditClearCount->value(), "Clear All");
+    EXPECT_EQ(form.feditClearDropDown->value(), "Clear Lists");
+    for (const auto* field : {form.feditLocation2, form.feditItemNum2, form.feditLotNum2,
+                              form.feditProdCode2, form.feditBCustomer2, form.feditOrder})
+        EXPECT_EQ(field->value(), "") << field->objectName().toStdString();
+    EXPECT_EQ(form.feditProdCode2->dataSource()->name(), "PRODDATE");
+    EXPECT_EQ(form.feditClearDropDown->dataSource()->name(), "CLEAR");
+    EXPECT_EQ(form.feditClearCount->dataSource()->name(), "DROPDOWN");
+    EXPECT_EQ(form.feditOrder->dataSource()->session(), form.HostSession.get());
+    EXPECT_EQ(form.SecondaryLink->linkType(), 0);
+    EXPECT_EQ(form.CompanyLink->linkType(), 1);
+}
+
+TEST_F(Form2Test, PalletStatusesComeFromTheirOptionalFieldOnly) {
+    company.addOptionValue("PALLETSTATUS", "HOLD");
+    company.addOptionValue("PALLETSTATUS", "AGED");
+    company.addOptionValue("CUSTCODE", "C1");
+    qv::Form2 form(messages);
+    ASSERT_TRUE(form.Form_Load());
+    EXPECT_EQ(items(form.cboPalletStatus), QStringList({"AGED", "HOLD"}));
+    EXPECT_EQ(form.cboPalletStatus->currentText(), "");
+}
+
+TEST_F(Form2Test, SessionNotOpenEndsStartUp) {
+    qv::test::writeSignonProfile("TEST", "sqlite:/nonexistent/TEST.sqlite", company.folder());
+    qv::Form2 form(messages);
+    EXPECT_FALSE(form.Form_Load());
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.entries[0].title, "");
+    EXPECT_EQ(messages.entries[0].text, "session not open");
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.cboCategory->count(), 0);
+
+    // The program's run ends with a failing exit code.
+    qv::RecordingMessagePort again;
+    EXPECT_EQ(qv::runQuorvan(again), 1);
+    EXPECT_EQ(again.texts(), QStringList({"session not open"}));
+}
+
+TEST_F(Form2Test, FailingHostCallAbandonsStartUp) {
+    company.exec("DROP TABLE ICCATG");
+    qv::Form2 form(messages);
+    EXPECT_FALSE(form.Form_Load());
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.entries[0].title, "TEST  app_tests");
+    EXPECT_TRUE(messages.entries[0].text.startsWith("Reading the categories: "))
+        << messages.entries[0].text.toStdString();
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(Form2Test, MenuBar) {
+    qv::Form2 form(messages);
+    ASSERT_TRUE(form.Form_Load());
+    QList<QAction*> top = form.menuBar()->actions();
+    ASSERT_EQ(top.size(), 4);
+    EXPECT_EQ(top[0]->menu(), form.mnuFile);
+    EXPECT_EQ(top[1], form.s3);
+    EXPECT_EQ(form.s3->text(), QString(77, ' '));
+    EXPECT_EQ(form.s2->text(), QString(132, ' '));
+    EXPECT_FALSE(form.s3->isEnabled() || form.s2->isEnabled());
+    EXPECT_EQ(top[3], form.mnuAbout);
+    EXPECT_EQ(form.mnuAbout->text(), "Help");
+    EXPECT_TRUE(form.menuBar()->styleSheet().contains("rgb(255, 255, 0)"));
+    EXPECT_TRUE(form.mnuFile->styleSheet().contains("rgb(0, 255, 255)"));
+    EXPECT_TRUE(form.mnuLandscape->isChecked() && form.mnuPickingSlip->isChecked());
+    EXPECT_FALSE(form.mnuPortrait->isChecked());
+    EXPECT_EQ(form.mnuPickingSlip->shortcut(), QKeySequence("Ctrl+P"));
+
+    // The font sizes set the spin control and its label; the mark stays on 14.
+    form.mnu10point->trigger();
+    EXPECT_EQ(form.lblFontSize->text(), "10");
+    EXPECT_EQ(form.SpinButton1->value(), 10);
+    EXPECT_TRUE(form.mnu14point->isChecked());
+    EXPECT_FALSE(form.mnu10point->isChecked());
+    form.mnu14point->trigger();
+    EXPECT_EQ(form.lblFontSize->text(), "14");
+    EXPECT_TRUE(form.mnu14point->isChecked());
+    form.SpinButton1->setValue(20);
+    EXPECT_EQ(form.lblFontSize->text(), "14");
+    form.SpinButton1->setValue(3);
+    EXPECT_EQ(form.lblFontSize->text(), "8");
+
+    for (QAction* none : {form.mnuItemReport, form.mnuLotReport, form.mnuQuarantine,
+                          form.mnuCustReport, form.mnuLotListing})
+        none->trigger();
+    EXPECT_EQ(form.lblFontSize->text(), "8");
+    EXPECT_TRUE(messages.entries.empty());
+    EXPECT_EQ(form.aboutBox(), nullptr);
+}
+
+TEST_F(Form2Test, QuitClosesTheAboutBoxSessionAndWindow) {
+    qv::Form2 form(messages);
+    ASSERT_TRUE(form.Form_Load());
+    form.show();
+    form.mnuAbout->trigger();
+    QPointer<qv::AboutBox> about = form.aboutBox();
+    ASSERT_TRUE(about && about->isVisible());
+    form.mnuAbout->trigger();
+    EXPECT_EQ(form.aboutBox(), about.data()) << "one about box";
+
+    form.cmdQuit->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(about.isNull());
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.HostSession, nullptr);
+    EXPECT_EQ(form.SessionManager, nullptr);
+    EXPECT_TRUE(messages.entries.empty()) << messages.texts().join('|').toStdString();
+}
+
+TEST_F(Form2Test, WidthShowsTheOrderPanel) {
+    qv::Form2 form(messages);
+    ASSERT_TRUE(form.Form_Load());
+    form.show();
+    auto* panel = form.findChild<QWidget*>("orderPanel");
+    form.setWidthTwips(form.WideWidth);
+    EXPECT_EQ(form.width(), 1312);
+    EXPECT_TRUE(panel->isVisible());
+    form.setWidthTwips(form.NarrowWidth);
+    EXPECT_EQ(form.width(), 877);
+    EXPECT_FALSE(panel->isVisible());
+}
+
+}  // namespace

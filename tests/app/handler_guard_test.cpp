@@ -1,0 +1,47 @@
+#include "app/handler_guard.h"
+#include "host/host_error.h"
+#include "platform/database.h"
+#include "platform/messages.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(HandlerGuard, FailureIsReportedAndTheProgramGoesOn) {
+    qv::RecordingMessagePort messages;
+    QString title = "TEST  quorvan";
+    qv::HandlerGuard guard(messages, [&title] { return title; });
+    QLabel status("Searching ....");
+    guard.setStatusLabel(&status);
+    QString written;
+
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    EXPECT_FALSE(guard.run("Search", [&] {
+        written = "first rows";
+        throw qv::DbError("Invalid column name 'X'.");
+    }));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(status.text(), "");
+    EXPECT_EQ(written, "first rows") << "what the handler wrote stays";
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.entries[0].title, "TEST  quorvan");
+    EXPECT_EQ(messages.entries[0].text, "Search: Invalid column name 'X'.");
+
+    title = "LATER  quorvan";
+    EXPECT_FALSE(guard.run("Finder", [] { throw qv::host::HostError("view IC0999 unknown"); }));
+    EXPECT_EQ(messages.entries.back().title, "LATER  quorvan");
+    EXPECT_EQ(messages.entries.back().text, "Finder: view IC0999 unknown");
+    EXPECT_FALSE(guard.run("Other", [] { throw 42; }));
+    EXPECT_EQ(messages.entries.back().text, "Other: unexpected error");
+
+    status.setText("done");
+    EXPECT_TRUE(guard.run("Fine", [] {}));
+    EXPECT_EQ(messages.entries.size(), 3u);
+    EXPECT_EQ(status.text(), "done");
+}
+
+}  // namespace
