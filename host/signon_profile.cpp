@@ -2,7 +2,9 @@
 
 #include "host/host_error.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringConverter>
 #include <QTextStream>
@@ -74,6 +76,17 @@ std::optional<SignonProfile> readSignonProfile(const QString& path) {
         throw HostError(QStringLiteral("%1: database: %2").arg(path, e.text()));
     }
     return profile;
+}
+
+void writeSignonProfile(const QString& path, const QString& company, const QString& database,
+                        const QString& folder) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text) ||
+        file.write(QStringLiteral("[signon]\ncompany=%1\ndatabase=%2\nfolder=%3\n")
+                       .arg(company, database, folder)
+                       .toUtf8()) < 0)
+        throw HostError(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
 }
 
 }  // namespace qv::host

@@ -27,4 +27,10 @@ QString signonProfilePath();
 // (and the line) when it is unreadable or malformed.
 std::optional<SignonProfile> readSignonProfile(const QString& path);
 
+// Writes the profile that signs on to company (database as the profile spells it: "odbc" or
+// "sqlite:PATH"), creating its folder; tools and tests sign on to a company file this way.
+// Throws HostError naming the file when it cannot be written.
+void writeSignonProfile(const QString& path, const QString& company, const QString& database,
+                        const QString& folder);
+
 }  // namespace qv::host
