@@ -2,6 +2,7 @@
 
 #include "app/about_box.h"
 #include "app/clickable_label.h"
+#include "app/event_hook.h"
 #include "app/window_texts.h"
 #include "host/data_source.h"
 #include "host/field_edit_control.h"
@@ -11,6 +12,7 @@
 #include "orders/order_lines_model.h"
 #include "platform/messages.h"
 #include "search/lot_list_model.h"
+#include "search/search_commands.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -106,6 +109,30 @@ void setColumnWidthsTwips(QTableView* view, const std::vector<int>& twips) {
         view->horizontalHeader()->resizeSection(i, twipsToPixels(twips[static_cast<size_t>(i)]));
 }
 
+// Widens columns whose texts in the rows now in view (or header) do not fit, and brings
+// the others back to their design widths; the check-box column keeps its width. Only the
+// rows in view are measured: a search can list a million.
+void fitColumnsToRowsInView(QTableView* view, const std::vector<int>& designTwips) {
+    const int first = view->rowAt(0);
+    if (first < 0)
+        return;
+    int last = view->rowAt(view->viewport()->height() - 1);
+    if (last < 0)
+        last = view->model()->rowCount() - 1;
+    QHeaderView* header = view->horizontalHeader();
+    // The grid line takes a pixel of every cell.
+    const int gridLine = view->showGrid() ? 1 : 0;
+    for (int column = 1; column < static_cast<int>(designTwips.size()); ++column) {
+        int width = std::max(twipsToPixels(designTwips[static_cast<size_t>(column)]),
+                             header->sectionSizeHint(column));
+        for (int row = first; row <= last; ++row) {
+            const QModelIndex cell = view->model()->index(row, column);
+            width = std::max(width, view->sizeHintForIndex(cell).width() + gridLine);
+        }
+        header->resizeSection(column, width);
+    }
+}
+
 // Adds entries without touching the combo's text (an editable combo would otherwise show
 // its first entry).
 void addEntries(QComboBox* combo, const QStringList& entries) {
@@ -133,8 +160,11 @@ QLabel* caption(const QString& text, QWidget* buddy) {
 
 }  // namespace
 
-Form2::Form2(MessagePort& messages, QWidget* parent)
-    : QMainWindow(parent), messages_(messages), guard_(messages, [this] { return appTitle_; }) {
+Form2::Form2(MessagePort& messages, ClipboardPort& clipboard, QWidget* parent)
+    : QMainWindow(parent),
+      messages_(messages),
+      clipboard_(clipboard),
+      guard_(messages, [this] { return appTitle_; }) {
     setObjectName(QStringLiteral("Form2"));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     createControls();
@@ -450,12 +480,68 @@ void Form2::connectHandlers() {
         });
     handle(mnuAbout, &QAction::triggered, tr("About"), [this] { mnuAbout_Click(); });
     connect(cmdQuit, &QPushButton::clicked, this, &Form2::cmdQuit_Click);
+    connectSearchHandlers();
     handle(orderLines, &OrderLinesModel::columnsReplaced, tr("Order lines"), [this] {
         std::vector<int> widths;
         for (const ListColumn& column : orderLines->columns())
             widths.push_back(column.widthTwips);
         setColumnWidthsTwips(ListView2, widths);
     });
+}
+
+void Form2::connectSearchHandlers() {
+    const QString searching = tr("Searching");
+    const QString clearing = tr("Clearing");
+    const auto command = [this](const QString& what, void (*handler)(Form2&)) {
+        return [this, what, handler] { guard_.run(what, [this, handler] { handler(*this); }); };
+    };
+    connect(GoButton1, &QPushButton::clicked, this, command(searching, search::GoButton1_Click));
+    // Enter in a criteria field starts the search.
+    for (host::FieldEditControl* field :
+         {feditLocation2, feditItemNum2, feditLotNum2, feditProdCode2, feditBCustomer2})
+        connect(field, &host::FieldEditControl::returnPressed, GoButton1, &QPushButton::click);
+
+    const std::pair<host::FieldEditControl*, void (*)(Form2&, int&)> clearButtons[] = {
+        {feditClearCount, search::feditClearCount_ButtonEvent},
+        {feditClearDropDown, search::feditClearDropDown_ButtonEvent}};
+    for (auto [button, handler] : clearButtons)
+        connect(button, &host::FieldEditControl::buttonEvent, this,
+                [this, clearing, handler](int, int& status) {
+                    guard_.run(clearing, [this, handler, &status] { handler(*this, status); });
+                });
+    const std::pair<ClickableLabel*, void (*)(Form2&)> clearingLabels[] = {
+        {lblLocation, search::emptyLocation},
+        {Label1, search::emptyItemNumber},
+        {Label2, search::emptyLotNumber},
+        {Label3, search::emptyCustomerCode},
+        {lblfeditCustCode, search::emptyCustomerCode},
+        {Label4, search::emptyGrade},
+        {lblfeditItemDesc, search::emptyGrade},
+        {lblProdCode, search::emptyProductCode}};
+    for (auto [label, handler] : clearingLabels)
+        connect(label, &ClickableLabel::clicked, this, command(clearing, handler));
+    connect(lblfeditItemDesc, &ClickableLabel::doubleClicked, this,
+            command(clearing, search::emptyGrade));
+    // The combo box's edit field receives the double-click, not the combo box.
+    EventHook::install(feditGrade2->lineEdit(), QEvent::MouseButtonDblClick,
+                       [run = command(clearing, search::emptyGrade)](QEvent*) { run(); });
+
+    connect(ListView1->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
+        guard_.run(tr("Sorting"), [this, column] { search::ListView1_ColumnClick(*this, column); });
+    });
+    const QString line = tr("Showing the line");
+    EventHook::install(ListView1, QEvent::KeyRelease,
+                       [run = command(line, search::showSelectedLine)](QEvent*) { run(); });
+    QWidget* rows = ListView1->viewport();
+    rows->setMouseTracking(true);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseMove})
+        EventHook::install(rows, type, [this](QEvent* event) {
+            const QPointF position = static_cast<QMouseEvent*>(event)->position();
+            guard_.run(tr("Following the mouse"),
+                       [this, position] { search::rememberListMouse(*this, position); });
+        });
+    EventHook::install(rows, QEvent::MouseButtonRelease,
+                       [run = command(line, search::ListView1_Click)](QEvent*) { run(); });
 }
 
 void Form2::setWidthTwips(int twips) {
@@ -559,6 +645,10 @@ void Form2::prepareLotList() {
     ListView1->setModel(lotList);
     setRowHeight(ListView1);
     setColumnWidthsTwips(ListView1, lotListWidthsTwips());
+    // After each search the columns make room for what the first rows show. Connected after
+    // the view's own connections, so the view knows the new rows by then.
+    connect(lotList, &QAbstractItemModel::modelReset, this,
+            [this] { fitColumnsToRowsInView(ListView1, lotListWidthsTwips()); });
 }
 
 void Form2::prepareOrderLines() {

@@ -39,13 +39,14 @@ class LotListModel;
 namespace qv {
 
 class ClickableLabel;
+class ClipboardPort;
 class MessagePort;
 class OrderLinesModel;
 
 class Form2 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Form2(MessagePort& messages, QWidget* parent = nullptr);
+    Form2(MessagePort& messages, ClipboardPort& clipboard, QWidget* parent = nullptr);
     ~Form2() override;
 
     // Opens the host session and prepares the window. False (window closed) when the session
@@ -54,6 +55,7 @@ public:
 
     QString appTitle() const { return appTitle_; }
     MessagePort& messages() { return messages_; }
+    ClipboardPort& clipboard() { return clipboard_; }
     HandlerGuard& guard() { return guard_; }
     // Sets the window width; the order panel shows only above the narrow width.
     void setWidthTwips(int twips);
@@ -109,6 +111,11 @@ public:
     search::LotListModel* lotList;
     OrderLinesModel* orderLines;
 
+    // The last mouse position over a list, in twips, in the coordinates of the list's
+    // viewport (the rows' area, below the header): the drill-down hit-tests it.
+    float ListMouseX = 0;
+    float ListMouseY = 0;
+
     // State prepared by start-up, alive as long as the window.
     int NarrowWidth = 0;
     int WideWidth = 0;
@@ -126,6 +133,7 @@ private:
     void createMenus();
     void layOutControls();
     void connectHandlers();
+    void connectSearchHandlers();
 
     // Start-up steps after the session check.
     void colourMenus();
@@ -138,6 +146,7 @@ private:
     void fillCategories();
 
     MessagePort& messages_;
+    ClipboardPort& clipboard_;
     HandlerGuard guard_;
     QString appTitle_;
     QWidget* orderPanel_ = nullptr;

@@ -1,4 +1,5 @@
 #include "app/start_up.h"
+#include "platform/clipboard.h"
 #include "platform/messages.h"
 
 #include <QApplication>
@@ -6,5 +7,6 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     qv::QtMessagePort messages;
-    return qv::runQuorvan(messages);
+    qv::QtClipboardPort clipboard;
+    return qv::runQuorvan(messages, clipboard);
 }

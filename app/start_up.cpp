@@ -6,8 +6,8 @@
 
 namespace qv {
 
-int runQuorvan(MessagePort& messages) {
-    Form2 form(messages);
+int runQuorvan(MessagePort& messages, ClipboardPort& clipboard) {
+    Form2 form(messages, clipboard);
     if (!form.Form_Load())
         return 1;
     form.show();

@@ -3,12 +3,14 @@
 #include "host/data_source.h"
 #include "host/field_edit_control.h"
 #include "host/session.h"
+#include "host/signon_profile.h"
+#include "platform/clipboard.h"
 #include "platform/messages.h"
-#include "tests/app/profile.h"
 #include "tests/support/test_company.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,17 +53,19 @@ protected:
         company.addOptionValue("GRADE", "A");
         useCompany();
     }
-    void TearDown() override { qv::test::removeSignonProfile(); }
+    void TearDown() override { QFile::remove(qv::host::signonProfilePath()); }
     void useCompany() {
-        qv::test::writeSignonProfile("TEST", "sqlite:" + company.path(), company.folder());
+        qv::host::writeSignonProfile(qv::host::signonProfilePath(), "TEST",
+                                     "sqlite:" + company.path(), company.folder());
     }
 
     qv::test::TestCompany company;
     qv::RecordingMessagePort messages;
+    qv::RecordingClipboardPort clipboard;
 };
 
 TEST_F(Form2Test, StartUpPreparesTheWindow) {
-    qv::Form2 form(messages);
+    qv::Form2 form(messages, clipboard);
     ASSERT_TRUE(form.Form_Load());
     EXPECT_TRUE(messages.entries.empty());
 
@@ -117,15 +121,16 @@ TEST_F(Form2Test, PalletStatusesComeFromTheirOptionalFieldOnly) {
     company.addOptionValue("PALLETSTATUS", "HOLD");
     company.addOptionValue("PALLETSTATUS", "AGED");
     company.addOptionValue("CUSTCODE", "C1");
-    qv::Form2 form(messages);
+    qv::Form2 form(messages, clipboard);
     ASSERT_TRUE(form.Form_Load());
     EXPECT_EQ(items(form.cboPalletStatus), QStringList({"AGED", "HOLD"}));
     EXPECT_EQ(form.cboPalletStatus->currentText(), "");
 }
 
 TEST_F(Form2Test, SessionNotOpenEndsStartUp) {
-    qv::test::writeSignonProfile("TEST", "sqlite:/nonexistent/TEST.sqlite", company.folder());
-    qv::Form2 form(messages);
+    qv::host::writeSignonProfile(qv::host::signonProfilePath(), "TEST",
+                                 "sqlite:/nonexistent/TEST.sqlite", company.folder());
+    qv::Form2 form(messages, clipboard);
     EXPECT_FALSE(form.Form_Load());
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].title, "");
@@ -135,13 +140,13 @@ TEST_F(Form2Test, SessionNotOpenEndsStartUp) {
 
     // The program's run ends with a failing exit code.
     qv::RecordingMessagePort again;
-    EXPECT_EQ(qv::runQuorvan(again), 1);
+    EXPECT_EQ(qv::runQuorvan(again, clipboard), 1);
     EXPECT_EQ(again.texts(), QStringList({"session not open"}));
 }
 
 TEST_F(Form2Test, FailingHostCallAbandonsStartUp) {
     company.exec("DROP TABLE ICCATG");
-    qv::Form2 form(messages);
+    qv::Form2 form(messages, clipboard);
     EXPECT_FALSE(form.Form_Load());
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].title, "TEST  app_tests");
@@ -151,7 +156,7 @@ TEST_F(Form2Test, FailingHostCallAbandonsStartUp) {
 }
 
 TEST_F(Form2Test, MenuBar) {
-    qv::Form2 form(messages);
+    qv::Form2 form(messages, clipboard);
     ASSERT_TRUE(form.Form_Load());
     QList<QAction*> top = form.menuBar()->actions();
     ASSERT_EQ(top.size(), 4);
@@ -191,7 +196,7 @@ TEST_F(Form2Test, MenuBar) {
 }
 
 TEST_F(Form2Test, QuitClosesTheAboutBoxSessionAndWindow) {
-    qv::Form2 form(messages);
+    qv::Form2 form(messages, clipboard);
     ASSERT_TRUE(form.Form_Load());
     form.show();
     form.mnuAbout->trigger();
@@ -210,7 +215,7 @@ TEST_F(Form2Test, QuitClosesTheAboutBoxSessionAndWindow) {
 }
 
 TEST_F(Form2Test, WidthShowsTheOrderPanel) {
-    qv::Form2 form(messages);
+    qv::Form2 form(messages, clipboard);
     ASSERT_TRUE(form.Form_Load());
     form.show();
     auto* panel = form.findChild<QWidget*>("orderPanel");

@@ -1,0 +1,50 @@
+#pragma once
+// The commands around the lot search on the main window: Go, the clearing buttons and
+// labels, and the lot list's sorting, line indicator and remembered mouse position.
+
+#include <QPoint>
+#include <QPointF>
+
+namespace qv {
+class Form2;
+}
+
+namespace qv::search {
+
+// Asks before a search without any criterion, then empties the results and searches.
+void GoButton1_Click(Form2& form);
+
+// Summary boxes back to "0", status and messages emptied, the lot list emptied: the
+// state a new search starts from.
+void resetSearchResults(Form2& form);
+
+// "Clear All": every criterion, the order header and the search results.
+void feditClearCount_ButtonEvent(Form2& form, int& status);
+// "Clear Lists": the grade, pallet-status and category criteria only.
+void feditClearDropDown_ButtonEvent(Form2& form, int& status);
+
+// The criteria the labels beside them empty when clicked.
+void emptyLocation(Form2& form);
+void emptyItemNumber(Form2& form);  // and the item description
+void emptyLotNumber(Form2& form);
+void emptyCustomerCode(Form2& form);  // and the customer's name
+void emptyProductCode(Form2& form);
+void emptyGrade(Form2& form);
+
+// A click on a column header of the lot list sorts it.
+void ListView1_ColumnClick(Form2& form, int column);
+
+// Remembers a mouse position over a list, given in its viewport's pixels.
+void rememberListMouse(Form2& form, QPointF viewportPosition);
+// The remembered position in viewport pixels.
+QPoint listMousePixels(const Form2& form);
+
+// The line indicator: "Line: N" for the selected row of the lot list, counted from 1 as
+// the list shows it (after a key release in the list); nothing changes while no row is
+// selected.
+void showSelectedLine(Form2& form);
+// A click on the lot list shows the line indicator when the remembered mouse position lies
+// on a row.
+void ListView1_Click(Form2& form);
+
+}  // namespace qv::search

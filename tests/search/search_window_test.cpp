@@ -1,0 +1,302 @@
+// The lot search on the real window, offscreen, against a small company.
+#include "app/clickable_label.h"
+#include "app/form2.h"
+#include "host/field_edit_control.h"
+#include "host/go_button.h"
+#include "host/signon_profile.h"
+#include "orders/order_lines_model.h"
+#include "platform/clipboard.h"
+#include "platform/messages.h"
+#include "search/lot_list_model.h"
+#include "search/lot_query.h"
+#include "search/search_run.h"
+#include "tests/support/test_company.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+// Readable failures for texts and lists of texts.
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+using qv::search::LotSearchCriteria;
+
+class SearchWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        company.addItem("A100", "Peas", "KG", "B");
+        company.addItem("B200", "Beans", "EA", "C");
+        // Stored out of lot order, so a sorted list differs from the server's order.
+        company.addLot("L02", "B200", "WH2", 3);
+        company.addLotField("L02", "PALLETSTATUS", "HOLD");
+        company.addLot("L01", "A100", "WH1", 12.5);
+        company.addLotField("L01", "GRADE", "A");
+        company.addLotField("L01", "PRODCODE", "P1");
+        company.addLot("L03", "A100", "WH2", 2.25);
+        qv::host::writeSignonProfile(qv::host::signonProfilePath(), "TEST",
+                                     "sqlite:" + company.path(), company.folder());
+        form = std::make_unique<qv::Form2>(messages, clipboard);
+        ASSERT_TRUE(form->Form_Load());
+    }
+    void TearDown() override { QFile::remove(qv::host::signonProfilePath()); }
+
+    QStringList column(int c) const {
+        QStringList out;
+        for (int r = 0; r < form->lotList->rowCount(); ++r)
+            out << form->lotList->cellText(r, c);
+        return out;
+    }
+    QStringList lotNumbers() const { return column(3); }
+    QStringList summaryBoxes() const {
+        QStringList out;
+        for (const QLineEdit* box :
+             {form->txtCountLots, form->txtQtyTotal, form->txtQtyLocation, form->txtQtyItem,
+              form->txtQtyGrade, form->txtQtyProdCode, form->txtQtyCustCode,
+              form->txtQtyPalletStatus, form->txtQtyHold})
+            out << box->text();
+        return out;
+    }
+    void clickHeader(int section) {
+        QHeaderView* header = form->ListView1->horizontalHeader();
+        QTest::mouseClick(
+            header->viewport(), Qt::LeftButton, {},
+            QPoint(header->sectionViewportPosition(section) + header->sectionSize(section) / 2, 5));
+    }
+    QPoint rowCentre(int row) const {
+        return form->ListView1->visualRect(form->lotList->index(row, 4)).center();
+    }
+
+    qv::test::TestCompany company;
+    qv::RecordingMessagePort messages;
+    qv::RecordingClipboardPort clipboard;
+    std::unique_ptr<qv::Form2> form;
+};
+
+const QStringList zeros(9, "0");
+
+TEST_F(SearchWindowTest, EverythingIsAskedForFirst) {
+    form->txtQtyTotal->setText("5");
+    form->lblStatus->setText("before");
+    messages.answer = false;
+    form->GoButton1->click();
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_TRUE(messages.entries[0].question);
+    EXPECT_EQ(messages.entries[0].title, "Quorvan");
+    EXPECT_EQ(messages.entries[0].text,
+              "          You Have Not Selected Anything \n\n"
+              "    This will Return All Items in the Database \n"
+              "       and Could Take a While (2-3 minutes)    \n\n"
+              "              Do You Want to Continue ? \n");
+    EXPECT_EQ(form->txtSQLQuery->toPlainText(), "");
+    EXPECT_TRUE(clipboard.steps.isEmpty());
+    EXPECT_EQ(form->txtQtyTotal->text(), "5");
+    EXPECT_EQ(form->lblStatus->text(), "before");
+
+    messages.answer = true;
+    form->lblfeditItemDesc->setText("Peas");
+    form->GoButton1->click();
+    EXPECT_EQ(messages.entries.size(), 2u) << messages.texts().join('|').toStdString();
+    EXPECT_EQ(lotNumbers(), QStringList({"L02", "L01", "L03"}));
+    // Halves round to even at each addition: 3 + 12.5 gives 16, then 18.25 gives 18; the
+    // grade total holds 12.5 alone, 12.
+    EXPECT_EQ(summaryBoxes(), QStringList({"3", "18  ", "18", "0", "12", "12", "", "3", "0"}));
+    EXPECT_EQ(form->lblStatus->text(), " ");
+    EXPECT_EQ(form->lblfeditItemDesc->text(), "");
+    const QString statement = qv::search::buildLotStatement(LotSearchCriteria{});
+    EXPECT_EQ(form->txtSQLQuery->toPlainText().toUtf8(), statement.toUtf8());
+    ASSERT_TRUE(clipboard.contents.has_value());
+    EXPECT_EQ(clipboard.contents->toUtf8(), statement.toUtf8());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(SearchWindowTest, CriteriaNarrowTheSearch) {
+    // One character of a lot number is a criterion for the question, not for the statement.
+    form->feditLotNum2->setValue("7");
+    form->GoButton1->click();
+    EXPECT_TRUE(messages.entries.empty());
+    EXPECT_EQ(lotNumbers().size(), 3);
+    EXPECT_FALSE(form->txtSQLQuery->toPlainText().contains("LOTNUM LIKE"));
+
+    // An apostrophe is searched for as it was typed.
+    company.addLot("L04", "B200", "WH3", 1);
+    company.addLotField("L04", "CUSTCODE", "O'BRIEN");
+    form->feditLotNum2->setValue("");
+    form->feditBCustomer2->setValue("o'b");
+    form->GoButton1->click();
+    EXPECT_TRUE(messages.entries.empty()) << messages.texts().join('|').toStdString();
+    EXPECT_EQ(lotNumbers(), QStringList({"L04"}));
+
+    // Enter in a criteria field presses Go.
+    form->feditBCustomer2->setValue("");
+    form->feditLocation2->setValue("wh2");
+    QTest::keyClick(form->feditLocation2->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(lotNumbers(), QStringList({"L02", "L03"}));
+    EXPECT_TRUE(messages.entries.empty());
+}
+
+TEST_F(SearchWindowTest, NothingFound) {
+    form->GoButton1->click();
+    form->feditLocation2->setValue("ZZ");
+    form->GoButton1->click();
+    ASSERT_EQ(messages.entries.size(), 2u);
+    EXPECT_FALSE(messages.entries[1].question);
+    EXPECT_EQ(messages.entries[1].title, form->appTitle());
+    EXPECT_EQ(messages.entries[1].text, "0 Records - Nothing Available for this selection ");
+    EXPECT_EQ(form->lblStatus->text(), "");
+    EXPECT_EQ(form->lotList->rowCount(), 0);
+    EXPECT_EQ(summaryBoxes(), zeros);
+    EXPECT_TRUE(form->txtSQLQuery->toPlainText().contains("LOCATION LIKE '%ZZ%'"));
+}
+
+TEST_F(SearchWindowTest, FailureHalfWayKeepsTheRowsBeforeIt) {
+    // A stock date of 0 cannot be converted: the server fails on that row only.
+    company.addLot("L04", "A100", "WH1", 1, 1, 0);
+    company.addLot("L05", "A100", "WH1", 1);
+    form->feditItemNum2->setValue("A1");
+    form->GoButton1->click();
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.entries[0].title, form->appTitle());
+    EXPECT_EQ(messages.entries[0].text,
+              "Searching: Conversion failed when converting date and/or time from character "
+              "string.");
+    EXPECT_EQ(lotNumbers(), QStringList({"L01", "L03"}));
+    EXPECT_EQ(summaryBoxes(), zeros);
+    EXPECT_EQ(form->lblStatus->text(), "");
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(SearchWindowTest, HeaderClicksSortAndTheSortStays) {
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->feditLocation2->setValue("WH");
+    form->GoButton1->click();
+    ASSERT_EQ(lotNumbers(), QStringList({"L02", "L01", "L03"}));
+    // "Location" sorts by lot number, in the order opposite to the list's ascending start.
+    clickHeader(1);
+    EXPECT_EQ(lotNumbers(), QStringList({"L03", "L02", "L01"}));
+    clickHeader(1);
+    EXPECT_EQ(lotNumbers(), QStringList({"L01", "L02", "L03"}));
+    form->GoButton1->click();
+    EXPECT_EQ(lotNumbers(), QStringList({"L01", "L02", "L03"}));
+    // Another column flips the order again, and sorts by its own text.
+    clickHeader(4);
+    EXPECT_EQ(column(4), QStringList({"3 ", "2.25 ", "12.50 "}));
+}
+
+TEST_F(SearchWindowTest, ColumnsMakeRoomForTheRowsInView) {
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    company.addLot("WWWWWWWWWWWWWWW", "B200", "WH3", 1);
+    form->GoButton1->click();
+    const QHeaderView* header = form->ListView1->horizontalHeader();
+    EXPECT_GT(header->sectionSize(3),
+              form->ListView1->fontMetrics().horizontalAdvance("WWWWWWWWWWWWWWW"));
+    EXPECT_EQ(header->sectionSize(0), 17);  // the check box only
+    EXPECT_EQ(header->sectionSize(5), 80);  // dates fit their design width
+}
+
+TEST_F(SearchWindowTest, LineIndicatorFollowsTheSelection) {
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->feditLocation2->setValue("WH");
+    form->GoButton1->click();
+    QWidget* rows = form->ListView1->viewport();
+    QTest::keyClick(form->ListView1, Qt::Key_Shift);
+    EXPECT_EQ(form->lblFocusedIndex->text(), "");
+
+    const QPoint second = rowCentre(1);
+    QTest::mouseClick(rows, Qt::LeftButton, {}, second);
+    EXPECT_EQ(form->ListMouseX, float(second.x() * 15));
+    EXPECT_EQ(form->ListMouseY, float(second.y() * 15));
+    EXPECT_EQ(form->lblFocusedIndex->text(), "Line: 2");
+    QTest::keyClick(form->ListView1, Qt::Key_Down);
+    EXPECT_EQ(form->lblFocusedIndex->text(), "Line: 3");
+
+    // Below the last row: no line, the label keeps what it showed.
+    const QPoint below(second.x(), rowCentre(2).y() + 40);
+    QTest::mouseClick(rows, Qt::LeftButton, {}, below);
+    EXPECT_EQ(form->ListMouseY, float(below.y() * 15));
+    EXPECT_EQ(form->lblFocusedIndex->text(), "Line: 3");
+
+    // The search empties the indicator.
+    form->GoButton1->click();
+    EXPECT_EQ(form->lblFocusedIndex->text(), "");
+    EXPECT_TRUE(messages.entries.empty());
+}
+
+TEST_F(SearchWindowTest, ClearingCommands) {
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->GoButton1->click();
+    messages.entries.clear();
+    for (qv::host::FieldEditControl* field :
+         {form->feditLocation2, form->feditItemNum2, form->feditLotNum2, form->feditProdCode2,
+          form->feditBCustomer2, form->feditOrder})
+        field->setValue("x");
+    for (QComboBox* combo : {form->feditGrade2, form->cboPalletStatus, form->cboCategory})
+        combo->setEditText("x");
+    for (QLabel* label : {static_cast<QLabel*>(form->lblfeditItemDesc), form->lblNoLotsLocation,
+                          static_cast<QLabel*>(form->lblfeditCustCode)})
+        label->setText("x");
+    for (QLineEdit* box : {form->txtName, form->txtCity, form->txtShipVia, form->txtOrdUniq})
+        box->setText("x");
+    form->txtComments->setPlainText("x");
+    form->orderLines->addRow({"A100", "1"});
+
+    // "Clear Lists": the three drop-down criteria only.
+    EXPECT_EQ(form->feditClearDropDown->pressButton(4), 1);
+    for (const QComboBox* combo : {form->feditGrade2, form->cboPalletStatus, form->cboCategory})
+        EXPECT_EQ(combo->currentText(), "");
+    EXPECT_EQ(form->feditLocation2->value(), "x");
+    EXPECT_EQ(form->lotList->rowCount(), 3);
+
+    // The labels beside the criteria.
+    QTest::mouseClick(form->Label3, Qt::LeftButton);
+    EXPECT_EQ(form->feditBCustomer2->value(), "");
+    EXPECT_EQ(form->lblfeditCustCode->text(), "");
+    form->feditGrade2->setEditText("A");
+    QTest::mouseDClick(form->feditGrade2->lineEdit(), Qt::LeftButton);
+    EXPECT_EQ(form->feditGrade2->currentText(), "");
+    form->feditBCustomer2->setValue("x");
+    form->lblfeditCustCode->setText("x");
+
+    // "Clear All": criteria, order header and search results, not the order lines.
+    form->feditClearCount->findChild<QPushButton*>("button")->click();
+    EXPECT_EQ(form->feditClearCount->pressButton(5), 1);
+    for (const qv::host::FieldEditControl* field :
+         {form->feditLocation2, form->feditItemNum2, form->feditLotNum2, form->feditProdCode2,
+          form->feditBCustomer2, form->feditOrder})
+        EXPECT_EQ(field->value(), "") << field->objectName().toStdString();
+    for (const QComboBox* combo : {form->feditGrade2, form->cboPalletStatus, form->cboCategory})
+        EXPECT_EQ(combo->currentText(), "");
+    for (const QLabel* label :
+         {static_cast<QLabel*>(form->lblfeditItemDesc), form->lblNoLotsLocation, form->lblStatus,
+          static_cast<QLabel*>(form->lblfeditCustCode)})
+        EXPECT_EQ(label->text(), "") << label->objectName().toStdString();
+    for (const QLineEdit* box : {form->txtName, form->txtCity, form->txtShipVia})
+        EXPECT_EQ(box->text(), "");
+    EXPECT_EQ(form->txtComments->toPlainText(), "");
+    EXPECT_EQ(form->txtOrdUniq->text(), "x");
+    EXPECT_EQ(summaryBoxes(), zeros);
+    EXPECT_EQ(form->lotList->rowCount(), 0);
+    EXPECT_EQ(form->orderLines->rowCount(), 1);
+    EXPECT_EQ(form->feditClearCount->value(), "Clear All");
+    EXPECT_TRUE(messages.entries.empty());
+}
+
+}  // namespace
