@@ -1,0 +1,197 @@
+// search_bench: times the lot search on a company file. One mode per process, so the peak
+// memory a line reports belongs to that mode alone. bench/search.sh runs the modes and
+// compares them; every measurement is one line of key=value pairs on standard output:
+//   mode=go seconds=1.234 rows=200000 peak_mb=123.4
+#include "app/form2.h"
+#include "host/signon_profile.h"
+#include "platform/clipboard.h"
+#include "platform/database.h"
+#include "platform/messages.h"
+#include "search/lot_list_model.h"
+#include "search/lot_query.h"
+#include "search/search_run.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: search_bench raw FILE      read every field of the unrestricted lot search\n"
+    "       search_bench go FILE       the search run into the lot list of the window\n"
+    "       search_bench sort FILE     go, then sort by two column header clicks\n"
+    "       search_bench startup DIR   the window's start-up on the demo company in DIR\n"
+    "                                  (XDG_DATA_HOME; the first run there creates it)\n";
+
+const QString kCompany = QStringLiteral("BENCH");
+
+double peakMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
+}
+
+void report(const char* mode, double seconds, qint64 rows) {
+    std::printf("mode=%s seconds=%.3f rows=%lld peak_mb=%.1f\n", mode, seconds,
+                static_cast<long long>(rows), peakMegabytes());
+    std::fflush(stdout);
+}
+
+template <typename Work>
+double secondsOf(Work&& work) {
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return double(timer.nsecsElapsed()) / 1e9;
+}
+
+// The baseline: the same statement through the same kind of connection, every field of
+// every row read and nothing made of it.
+int runRaw(const QString& file) {
+    qint64 rows = 0;
+    quint64 sink = 0;
+    const double seconds = secondsOf([&] {
+        const auto connection =
+            qv::Connection::open(qv::connectionString(kCompany), qv::DatabaseSetting::sqlite(file));
+        qv::Recordset records(*connection, qv::search::buildLotStatement({}));
+        const int fields = records.fieldCount();
+        for (; !records.eof(); records.moveNext(), ++rows) {
+            for (int i = 0; i < fields; ++i) {
+                const QVariant value = records.value(i);
+                sink += value.isNull() ? 1u : quint64(value.typeId());
+            }
+        }
+    });
+    // Printed, so the reads cannot be optimised away.
+    std::fprintf(stderr, "raw: checksum %llu\n", static_cast<unsigned long long>(sink));
+    report("raw", seconds, rows);
+    return 0;
+}
+
+// The main window signed on to the company in file through a profile of its own, loaded
+// and shown, as a user would see it before pressing Go.
+class SignedOnWindow {
+public:
+    explicit SignedOnWindow(const QString& file) {
+        if (!config_.isValid())
+            throw std::runtime_error("cannot make a temporary folder");
+        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
+        qv::host::writeSignonProfile(qv::host::signonProfilePath(), kCompany, "sqlite:" + file,
+                                     config_.path());
+        form_ = std::make_unique<qv::Form2>(messages_, clipboard_);
+        if (!form_->Form_Load())
+            throw std::runtime_error("start-up failed: " +
+                                     messages_.texts().join(" / ").toStdString());
+        form_->show();
+        QCoreApplication::processEvents();
+    }
+
+    // The search run and the one round of events that lays the filled list out.
+    double search() {
+        const double seconds = secondsOf([this] {
+            qv::search::runSearch(*form_);
+            QCoreApplication::processEvents();
+        });
+        if (!messages_.entries.empty())
+            throw std::runtime_error("the search said: " +
+                                     messages_.texts().join(" / ").toStdString());
+        return seconds;
+    }
+    qint64 rows() const { return form_->lotList->rowCount(); }
+    qv::search::LotListModel& lotList() { return *form_->lotList; }
+
+private:
+    QTemporaryDir config_;
+    qv::RecordingMessagePort messages_;
+    qv::RecordingClipboardPort clipboard_;
+    std::unique_ptr<qv::Form2> form_;  // last: it goes before the ports it holds
+};
+
+int runGo(const QString& file) {
+    SignedOnWindow window(file);
+    const double seconds = window.search();
+    report("go", seconds, window.rows());
+    return 0;
+}
+
+int runSort(const QString& file) {
+    SignedOnWindow window(file);
+    window.search();
+    // "Location" sorts by lot number: nearly every text distinct, the costly case.
+    const struct {
+        const char* mode;
+        int column;
+    } clicks[] = {{"sort-location", 1}, {"sort-item", 2}};
+    for (const auto& click : clicks) {
+        const double seconds = secondsOf([&] {
+            window.lotList().sortByHeaderClick(click.column);
+            QCoreApplication::processEvents();
+        });
+        report(click.mode, seconds, window.rows());
+    }
+    return 0;
+}
+
+int runStartup(const QString& dataHome) {
+    QTemporaryDir config;  // empty: no sign-on profile, so the demo company is used
+    if (!config.isValid())
+        throw std::runtime_error("cannot make a temporary folder");
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    qputenv("XDG_DATA_HOME", dataHome.toUtf8());
+    qv::RecordingMessagePort messages;
+    qv::RecordingClipboardPort clipboard;
+    std::unique_ptr<qv::Form2> form;
+    QElapsedTimer timer;
+    timer.start();
+    form = std::make_unique<qv::Form2>(messages, clipboard);
+    const bool loaded = form->Form_Load();
+    const double loadSeconds = double(timer.nsecsElapsed()) / 1e9;
+    if (!loaded)
+        throw std::runtime_error("start-up failed: " + messages.texts().join(" / ").toStdString());
+    // What the user waits for: the first frame of the window as well.
+    form->show();
+    QCoreApplication::processEvents();
+    const double shownSeconds = double(timer.nsecsElapsed()) / 1e9;
+    report("startup", loadSeconds, 0);
+    report("startup-shown", shownSeconds, 0);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    const char* mode = argv[1];
+    const QString path = QString::fromLocal8Bit(argv[2]);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    try {
+        if (std::strcmp(mode, "raw") == 0) {
+            QCoreApplication app(argc, argv);
+            return runRaw(path);
+        }
+        QApplication app(argc, argv);
+        if (std::strcmp(mode, "go") == 0)
+            return runGo(path);
+        if (std::strcmp(mode, "sort") == 0)
+            return runSort(path);
+        if (std::strcmp(mode, "startup") == 0)
+            return runStartup(path);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "search_bench %s: %s\n", mode, e.what());
+        return 1;
+    }
+    std::fputs(kUsage, stderr);
+    return 2;
+}
