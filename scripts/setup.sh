@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo need (only those missing),
-# then configures and builds into build/. Sourced by run.sh and test.sh.
+# then configures and builds into build/: the targets named in QV_TARGETS, or everything.
+# Sourced by run.sh and test.sh.
 set -euo pipefail
 
 QV_PACKAGES=(
@@ -35,7 +36,9 @@ qv_build() {
     if [ ! -f "$top/build/build.ninja" ]; then
         cmake -S "$top" -B "$top/build" -G Ninja
     fi
-    cmake --build "$top/build" --parallel "$(nproc)"
+    local targets=()
+    [ -n "${QV_TARGETS:-}" ] && targets=(--target ${QV_TARGETS})
+    cmake --build "$top/build" --parallel "$(nproc)" "${targets[@]}"
 }
 
 qv_install_missing
