@@ -25,9 +25,8 @@ struct Transfer {
         clipboard.openFails = openFails;
         clipboard.closeFails = closeFails;
         ClipBoard_SetData(messages, kTitle, clipboard, "x");
-        for (const auto& entry : messages.entries) {
+        for (const auto& entry : messages.entries)
             EXPECT_EQ(entry.title, kTitle);
-        }
     }
 };
 

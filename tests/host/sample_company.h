@@ -26,20 +26,17 @@ inline void fillSampleCompany(TestCompany& company) {
     company.addOptionValue("CUSTCODE", "C", "Cafe");
     company.addOptionValue("CUSTCODE", "CX", "Cafe express");
     company.addOptionValue("CUSTCODE", "D", "Depot");
-    const auto addOrder = [&company](int uniq, const char* number, const char* customer, int date,
-                                     int shipments) {
-        data::OrderRecord order;
-        order.ordUniq = uniq;
-        order.orderNumber = number;
-        order.customer = customer;
-        order.ordDate = date;
-        order.numShipments = shipments;
-        company.addOrder(order);
-    };
-    addOrder(3, "ORD3", "10927", 20261120, 0);
-    addOrder(1, "ORD1", "10927", 20261101, 0);
-    addOrder(2, "ORD2", "10927", 20261110, 1);
-    addOrder(4, "ORD4", "29720", 20261201, 0);
+    company.addOrder(
+        {.ordUniq = 3, .orderNumber = "ORD3", .customer = "10927", .ordDate = 20261120});
+    company.addOrder(
+        {.ordUniq = 1, .orderNumber = "ORD1", .customer = "10927", .ordDate = 20261101});
+    company.addOrder({.ordUniq = 2,
+                      .orderNumber = "ORD2",
+                      .customer = "10927",
+                      .ordDate = 20261110,
+                      .numShipments = 1});
+    company.addOrder(
+        {.ordUniq = 4, .orderNumber = "ORD4", .customer = "29720", .ordDate = 20261201});
 }
 
 inline std::unique_ptr<host::HostSession> sessionOn(const TestCompany& company) {

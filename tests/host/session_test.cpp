@@ -88,15 +88,10 @@ TEST_F(SessionTest, BadProfileGivesASessionNotOpenedWithTheReason) {
     EXPECT_TRUE(failureFor("[signon]\ncompany = X\ndatabase = mysql\n").contains("database"));
 }
 
-TEST(SignonProfile, DefaultsToOdbc) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("host.ini");
-    EXPECT_FALSE(readSignonProfile(path).has_value());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[signon]\ncompany=BRISVL\n");
-    file.close();
-    const auto profile = readSignonProfile(path);
+TEST_F(SessionTest, ProfileDefaultsToOdbc) {
+    EXPECT_FALSE(readSignonProfile(signonProfilePath()).has_value());
+    writeProfile("[signon]\ncompany=BRISVL\n");
+    const auto profile = readSignonProfile(signonProfilePath());
     ASSERT_TRUE(profile.has_value());
     EXPECT_EQ(profile->company, "BRISVL");
     EXPECT_EQ(profile->database.kind, DatabaseSetting::Kind::Odbc);

@@ -77,6 +77,22 @@ protected:
             header->viewport(), Qt::LeftButton, {},
             QPoint(header->sectionViewportPosition(section) + header->sectionSize(section) / 2, 5));
     }
+    QList<qv::host::FieldEditControl*> criteriaFields() const {
+        return {form->feditLocation2, form->feditItemNum2,   form->feditLotNum2,
+                form->feditProdCode2, form->feditBCustomer2, form->feditOrder};
+    }
+    QList<QComboBox*> dropDowns() const {
+        return {form->feditGrade2, form->cboPalletStatus, form->cboCategory};
+    }
+    // Shows the window and, unless location is null, searches that location.
+    void showAndSearch(const QString& location = QString()) {
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        if (location.isNull())
+            return;
+        form->feditLocation2->setValue(location);
+        form->GoButton1->click();
+    }
     QPoint rowCentre(int row) const {
         return form->ListView1->visualRect(form->lotList->index(row, 4)).center();
     }
@@ -181,28 +197,19 @@ TEST_F(SearchWindowTest, FailureHalfWayKeepsTheRowsBeforeIt) {
 }
 
 TEST_F(SearchWindowTest, HeaderClicksSortAndTheSortStays) {
-    form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    form->feditLocation2->setValue("WH");
-    form->GoButton1->click();
+    showAndSearch("WH");
     ASSERT_EQ(lotNumbers(), QStringList({"L02", "L01", "L03"}));
-    // "Location" sorts by lot number, in the order opposite to the list's ascending start.
+    // "Location" sorts by lot number, in the order opposite to the list's ascending start; the
+    // sort stays for the next search. (The model's tests cover the sort rules.)
     clickHeader(1);
     EXPECT_EQ(lotNumbers(), QStringList({"L03", "L02", "L01"}));
-    clickHeader(1);
-    EXPECT_EQ(lotNumbers(), QStringList({"L01", "L02", "L03"}));
     form->GoButton1->click();
-    EXPECT_EQ(lotNumbers(), QStringList({"L01", "L02", "L03"}));
-    // Another column flips the order again, and sorts by its own text.
-    clickHeader(4);
-    EXPECT_EQ(column(4), QStringList({"3 ", "2.25 ", "12.50 "}));
+    EXPECT_EQ(lotNumbers(), QStringList({"L03", "L02", "L01"}));
 }
 
 TEST_F(SearchWindowTest, ColumnsMakeRoomForTheRowsInView) {
-    form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     company.addLot("WWWWWWWWWWWWWWW", "B200", "WH3", 1);
-    form->GoButton1->click();
+    showAndSearch("");
     const QHeaderView* header = form->ListView1->horizontalHeader();
     EXPECT_GT(header->sectionSize(3),
               form->ListView1->fontMetrics().horizontalAdvance("WWWWWWWWWWWWWWW"));
@@ -211,10 +218,7 @@ TEST_F(SearchWindowTest, ColumnsMakeRoomForTheRowsInView) {
 }
 
 TEST_F(SearchWindowTest, LineIndicatorFollowsTheSelection) {
-    form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    form->feditLocation2->setValue("WH");
-    form->GoButton1->click();
+    showAndSearch("WH");
     QWidget* rows = form->ListView1->viewport();
     QTest::keyClick(form->ListView1, Qt::Key_Shift);
     EXPECT_EQ(form->lblFocusedIndex->text(), "");
@@ -240,15 +244,11 @@ TEST_F(SearchWindowTest, LineIndicatorFollowsTheSelection) {
 }
 
 TEST_F(SearchWindowTest, ClearingCommands) {
-    form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    form->GoButton1->click();
+    showAndSearch("");
     messages.entries.clear();
-    for (qv::host::FieldEditControl* field :
-         {form->feditLocation2, form->feditItemNum2, form->feditLotNum2, form->feditProdCode2,
-          form->feditBCustomer2, form->feditOrder})
+    for (qv::host::FieldEditControl* field : criteriaFields())
         field->setValue("x");
-    for (QComboBox* combo : {form->feditGrade2, form->cboPalletStatus, form->cboCategory})
+    for (QComboBox* combo : dropDowns())
         combo->setEditText("x");
     for (QLabel* label : {static_cast<QLabel*>(form->lblfeditItemDesc), form->lblNoLotsLocation,
                           static_cast<QLabel*>(form->lblfeditCustCode)})
@@ -260,7 +260,7 @@ TEST_F(SearchWindowTest, ClearingCommands) {
 
     // "Clear Lists": the three drop-down criteria only.
     EXPECT_EQ(form->feditClearDropDown->pressButton(4), 1);
-    for (const QComboBox* combo : {form->feditGrade2, form->cboPalletStatus, form->cboCategory})
+    for (const QComboBox* combo : dropDowns())
         EXPECT_EQ(combo->currentText(), "");
     EXPECT_EQ(form->feditLocation2->value(), "x");
     EXPECT_EQ(form->lotList->rowCount(), 3);
@@ -278,11 +278,9 @@ TEST_F(SearchWindowTest, ClearingCommands) {
     // "Clear All": criteria, order header and search results, not the order lines.
     form->feditClearCount->findChild<QPushButton*>("button")->click();
     EXPECT_EQ(form->feditClearCount->pressButton(5), 1);
-    for (const qv::host::FieldEditControl* field :
-         {form->feditLocation2, form->feditItemNum2, form->feditLotNum2, form->feditProdCode2,
-          form->feditBCustomer2, form->feditOrder})
+    for (const qv::host::FieldEditControl* field : criteriaFields())
         EXPECT_EQ(field->value(), "") << field->objectName().toStdString();
-    for (const QComboBox* combo : {form->feditGrade2, form->cboPalletStatus, form->cboCategory})
+    for (const QComboBox* combo : dropDowns())
         EXPECT_EQ(combo->currentText(), "");
     for (const QLabel* label :
          {static_cast<QLabel*>(form->lblfeditItemDesc), form->lblNoLotsLocation, form->lblStatus,

@@ -1,6 +1,8 @@
 #include "search/lot_query.h"
 #include "search/lot_search_criteria.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 using qv::search::buildLotStatement;
@@ -54,14 +56,9 @@ LotSearchCriteria read(const QString& location, const QString& item, const QStri
 TEST(LotSearchCriteria, ReadFromControlTexts) {
     const auto c =
         read(" WH1 ", " A100", "L7 ", " a ", " P1 ", " cx ", "BX - Beans extra", " hold ");
-    EXPECT_EQ(c.Location, "WH1");
-    EXPECT_EQ(c.ItemNumber, "A100");
-    EXPECT_EQ(c.LotNumber, "L7");
-    EXPECT_EQ(c.Grade, "a");
-    EXPECT_EQ(c.ProductCode, "P1");
-    EXPECT_EQ(c.CustomerCode, "cx");
-    EXPECT_EQ(c.Category, "BX");
-    EXPECT_EQ(c.PalletStatus, "HOLD");
+    EXPECT_EQ(QStringList({c.Location, c.ItemNumber, c.LotNumber, c.Grade, c.ProductCode,
+                           c.CustomerCode, c.Category, c.PalletStatus}),
+              QStringList({"WH1", "A100", "L7", "a", "P1", "cx", "BX", "HOLD"}));
     EXPECT_EQ(read("", "", "", "", "", "", "B - Beans", "").Category, "B");
     EXPECT_FALSE(c.isEmpty());
     EXPECT_TRUE(read(" ", "", "  ", "", "", "", " ", "  ").isEmpty());
@@ -74,41 +71,38 @@ TEST(LotStatement, AllEmptyKeepsOnlyTheCategoryClause) {
     EXPECT_TRUE(kFixed.startsWith("   SELECT "));
 }
 
-TEST(LotStatement, LotAndItemNeedTwoCharacters) {
-    EXPECT_EQ(clauses(read("", "A", "7", "", "", "", "", "")), kNoCategory);
-    EXPECT_EQ(clauses(read("", "A1", "70", "", "", "", "", "")),
-              "  AND (dbo.ICXLOT.LOTNUM LIKE '%70%') "
-              "  AND (dbo.ICXLOT.ITEMNUM LIKE '%A1%') " +
-                  kNoCategory);
-}
-
-TEST(LotStatement, CustomerPalletStatusAndCategory) {
-    // C alone is exact, and its clause ends without a blank.
-    EXPECT_EQ(clauses(read("", "", "70", "", "", " c ", "", "")),
-              "  AND (dbo.OPTCUSTCODE.CUSTCODE = 'C')"
-              "  AND (dbo.ICXLOT.LOTNUM LIKE '%70%') " +
-                  kNoCategory);
-    EXPECT_EQ(clauses(read("", "", "", "", "", "cx", "BX - Beans", " hold ")),
-              "  AND (dbo.OPTPALLETSTATUS.PALLETSTATUS LIKE '%HOLD%') "
-              "  AND (dbo.OPTCUSTCODE.CUSTCODE LIKE '%cx%') "
-              "  AND (dbo.ICITEM.CATEGORY LIKE '%BX%') ");
-}
-
-TEST(LotStatement, AllEightInTheirOrder) {
-    EXPECT_EQ(clauses(read("WH1", "A100", "L70", "A", "P1", "CX", "B - Beans", "HOLD")),
-              "  AND (dbo.OPTGRADE.GRADE LIKE '%A%') "
-              "  AND (dbo.OPTPRODCODE.PRODCODE LIKE '%P1%') "
-              "  AND (dbo.OPTPALLETSTATUS.PALLETSTATUS LIKE '%HOLD%') "
-              "  AND (dbo.OPTCUSTCODE.CUSTCODE LIKE '%CX%') "
-              "  AND (dbo.ICXLOT.LOTNUM LIKE '%L70%') "
-              "  AND (dbo.ICXLOT.ITEMNUM LIKE '%A100%') "
-              "  AND (dbo.ICXLOT.LOCATION LIKE '%WH1%') "
-              "  AND (dbo.ICITEM.CATEGORY LIKE '%B%') ");
-}
-
-TEST(LotStatement, ApostrophesAreDoubledAndWildcardsKept) {
-    EXPECT_EQ(clauses(read("", "", "", "O'B", "", "", "", "")),
-              "  AND (dbo.OPTGRADE.GRADE LIKE '%O''B%') " + kNoCategory);
-    EXPECT_EQ(clauses(read("W_%", "", "", "", "", "", "", "")),
-              "  AND (dbo.ICXLOT.LOCATION LIKE '%W_%%') " + kNoCategory);
+TEST(LotStatement, CriterionClausesInTheirOrder) {
+    const struct {
+        LotSearchCriteria criteria;
+        QString clauses;
+    } cases[] = {
+        // Lot and item need two characters.
+        {read("", "A", "7", "", "", "", "", ""), kNoCategory},
+        {read("", "A1", "70", "", "", "", "", ""),
+         "  AND (dbo.ICXLOT.LOTNUM LIKE '%70%')   AND (dbo.ICXLOT.ITEMNUM LIKE '%A1%') " +
+             kNoCategory},
+        // C alone is exact, and its clause ends without a blank.
+        {read("", "", "70", "", "", " c ", "", ""),
+         "  AND (dbo.OPTCUSTCODE.CUSTCODE = 'C')  AND (dbo.ICXLOT.LOTNUM LIKE '%70%') " +
+             kNoCategory},
+        {read("", "", "", "", "", "cx", "BX - Beans", " hold "),
+         "  AND (dbo.OPTPALLETSTATUS.PALLETSTATUS LIKE '%HOLD%') "
+         "  AND (dbo.OPTCUSTCODE.CUSTCODE LIKE '%cx%')   AND (dbo.ICITEM.CATEGORY LIKE '%BX%') "},
+        {read("WH1", "A100", "L70", "A", "P1", "CX", "B - Beans", "HOLD"),
+         "  AND (dbo.OPTGRADE.GRADE LIKE '%A%') "
+         "  AND (dbo.OPTPRODCODE.PRODCODE LIKE '%P1%') "
+         "  AND (dbo.OPTPALLETSTATUS.PALLETSTATUS LIKE '%HOLD%') "
+         "  AND (dbo.OPTCUSTCODE.CUSTCODE LIKE '%CX%') "
+         "  AND (dbo.ICXLOT.LOTNUM LIKE '%L70%') "
+         "  AND (dbo.ICXLOT.ITEMNUM LIKE '%A100%') "
+         "  AND (dbo.ICXLOT.LOCATION LIKE '%WH1%') "
+         "  AND (dbo.ICITEM.CATEGORY LIKE '%B%') "},
+        // Apostrophes are doubled and wildcards kept.
+        {read("", "", "", "O'B", "", "", "", ""),
+         "  AND (dbo.OPTGRADE.GRADE LIKE '%O''B%') " + kNoCategory},
+        {read("W_%", "", "", "", "", "", "", ""),
+         "  AND (dbo.ICXLOT.LOCATION LIKE '%W_%%') " + kNoCategory},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(clauses(c.criteria), c.clauses);
 }

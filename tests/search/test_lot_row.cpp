@@ -104,16 +104,6 @@ TEST(LotRow, QuarantineDateAndOtherDates) {
     EXPECT_EQ(cell(r, 17), "");
 }
 
-TEST(LotTotals, RoundEachAdditionHalfToEven) {
-    auto r = eachLot();
-    r[LotRecord::QTYAVAIL] = 2.5;
-    LotTotals totals;
-    totals.add(r);
-    EXPECT_EQ(totals.quantity, 2);
-    totals.add(r);
-    EXPECT_EQ(totals.quantity, 4);
-}
-
 TEST(LotTotals, WhichRowsEachTotalCountsAndTheirTexts) {
     LotTotals totals;
     auto r = eachLot();

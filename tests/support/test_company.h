@@ -2,12 +2,6 @@
 // An empty company for tests: the demo schema without content, in a temporary folder that
 // goes with the object, and helpers that store values padded as the accounting system
 // stores them. Every helper throws std::runtime_error with SQLite's text on failure.
-//
-//   qv::test::TestCompany company;
-//   company.addItem("A100", "Peas", "KG", "B");
-//   company.addLot("240507000001-01", "A100", "WH1", 12.5);
-//   company.addLotField("240507000001-01", "GRADE", "A");
-//   auto connection = qv::Connection::open(qv::connectionString("TEST"), company.setting());
 
 #include "data/company_writer.h"
 #include "platform/database.h"
