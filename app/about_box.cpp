@@ -1,5 +1,6 @@
 #include "app/about_box.h"
 
+#include "app/handler_guard.h"
 #include "app/text_viewer.h"
 #include "app/version_info.h"
 
@@ -28,7 +29,7 @@ QString aboutDisclaimer() {
            version::legalTrademarks() + QStringLiteral(" ") + version::legalCopyright();
 }
 
-AboutBox::AboutBox(const QString& appTitle, QWidget* parent)
+AboutBox::AboutBox(const QString& appTitle, HandlerGuard& guard, QWidget* parent)
     : QDialog(parent),
       picIcon(new QLabel(this)),
       lblTitle(new QLabel(version::fileDescription(), this)),
@@ -80,8 +81,13 @@ AboutBox::AboutBox(const QString& appTitle, QWidget* parent)
     grid->addLayout(buttons, 4, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
-    connect(cmdSysInfo, &QPushButton::clicked, this, [this] { cmdSysInfo_Click(); });
+    const auto handle = [this, &guard](QPushButton* button, const QString& what,
+                                       const std::function<void()>& handler) {
+        connect(button, &QPushButton::clicked, this,
+                [guard = &guard, what, handler] { guard->run(what, handler); });
+    };
+    handle(cmdOK, tr("Closing the about box"), [this] { close(); });
+    handle(cmdSysInfo, tr("Opening the documentation"), [this] { cmdSysInfo_Click(); });
 }
 
 QString AboutBox::documentationPath() {

@@ -9,13 +9,15 @@ class QPushButton;
 
 namespace qv {
 
+class HandlerGuard;
 class TextViewer;
 
 class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    // appTitle: the application title set at start-up.
-    explicit AboutBox(const QString& appTitle, QWidget* parent = nullptr);
+    // appTitle: the application title set at start-up; guard runs the buttons' handlers, as
+    // it runs the main window's.
+    AboutBox(const QString& appTitle, HandlerGuard& guard, QWidget* parent = nullptr);
 
     // The documentation file beside the executable.
     static QString documentationPath();

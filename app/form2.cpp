@@ -3,6 +3,7 @@
 #include "app/about_box.h"
 #include "app/clickable_label.h"
 #include "app/event_hook.h"
+#include "app/text_viewer.h"
 #include "app/window_texts.h"
 #include "host/data_source.h"
 #include "host/field_edit_control.h"
@@ -337,6 +338,14 @@ void Form2::createMenus() {
     s2 = spacer("s2", 132);
     mnuAbout = bar->addAction(QStringLiteral("Help"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+
+    // Choosing an item leaves its check mark as it was (Qt would toggle it): marks move only
+    // when the program sets them. Connected before the items' commands, so a command that
+    // sets a mark has the last word.
+    for (QAction* action : bar->findChildren<QAction*>())
+        if (action->isCheckable())
+            connect(action, &QAction::triggered, action,
+                    [action](bool toggledTo) { action->setChecked(!toggledTo); });
 }
 
 void Form2::layOutControls() {
@@ -473,11 +482,8 @@ void Form2::connectHandlers() {
     const std::pair<QAction*, int> sizes[] = {
         {mnu10point, 10}, {mnu11point, 11}, {mnu12point, 12}, {mnu13point, 13}, {mnu14point, 14}};
     for (auto [action, size] : sizes)
-        handle(action, &QAction::triggered, action->text(), [this, size] {
-            SpinButton1->setValue(size);
-            // The mark shows the design's choice, whatever size is picked.
-            mnu14point->setChecked(true);
-        });
+        handle(action, &QAction::triggered, action->text(),
+               [this, size] { SpinButton1->setValue(size); });
     handle(mnuAbout, &QAction::triggered, tr("About"), [this] { mnuAbout_Click(); });
     connect(cmdQuit, &QPushButton::clicked, this, &Form2::cmdQuit_Click);
     connectSearchHandlers();
@@ -500,6 +506,8 @@ void Form2::connectSearchHandlers() {
     for (host::FieldEditControl* field :
          {feditLocation2, feditItemNum2, feditLotNum2, feditProdCode2, feditBCustomer2})
         connect(field, &host::FieldEditControl::returnPressed, GoButton1, &QPushButton::click);
+    for (QComboBox* combo : {feditGrade2, cboPalletStatus, cboCategory})
+        connect(combo->lineEdit(), &QLineEdit::returnPressed, GoButton1, &QPushButton::click);
 
     const std::pair<host::FieldEditControl*, void (*)(Form2&, int&)> clearButtons[] = {
         {feditClearCount, search::feditClearCount_ButtonEvent},
@@ -540,8 +548,12 @@ void Form2::connectSearchHandlers() {
             guard_.run(tr("Following the mouse"),
                        [this, position] { search::rememberListMouse(*this, position); });
         });
+    // Only the left button clicks the list.
     EventHook::install(rows, QEvent::MouseButtonRelease,
-                       [run = command(line, search::ListView1_Click)](QEvent*) { run(); });
+                       [run = command(line, search::ListView1_Click)](QEvent* event) {
+                           if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+                               run();
+                       });
 }
 
 void Form2::setWidthTwips(int twips) {
@@ -680,7 +692,7 @@ void Form2::fillCategories() {
 
 void Form2::mnuAbout_Click() {
     if (!aboutBox_)
-        aboutBox_ = new AboutBox(appTitle_, this);
+        aboutBox_ = new AboutBox(appTitle_, guard_, this);
     aboutBox_->show();
     aboutBox_->raise();
     aboutBox_->activateWindow();
@@ -690,6 +702,8 @@ void Form2::cmdQuit_Click() {
     guard_.run(tr("Quit"), [this] {
         if (aboutBox_)
             aboutBox_->close();
+        // The viewers the about box opened would keep the program running.
+        TextViewer::closeAll();
         if (HostSession)
             HostSession->close();
         HostSession.reset();

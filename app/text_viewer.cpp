@@ -1,5 +1,6 @@
 #include "app/text_viewer.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -8,8 +9,8 @@
 
 namespace qv {
 
-TextViewer::TextViewer(const QString& path, QWidget* parent)
-    : QWidget(parent, Qt::Window), edit_(new QPlainTextEdit(this)) {
+TextViewer::TextViewer(const QString& path)
+    : QWidget(nullptr, Qt::Window), edit_(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("TextViewer"));
     setWindowTitle(QFileInfo(path).fileName());
     edit_->setObjectName(QStringLiteral("txtDocument"));
@@ -33,11 +34,34 @@ QString TextViewer::text() const {
 TextViewer* TextViewer::open(const QString& path) {
     auto* viewer = new TextViewer(path);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
-    viewer->move(50, 50);
-    viewer->resize(900, 850);
+    // A window's position is its frame's; its size is the inside's until the frame is known.
+    viewer->move(Placement.topLeft());
+    viewer->resize(Placement.size());
     viewer->show();
+    viewer->fitFrame();
     viewer->activateWindow();
     return viewer;
+}
+
+void TextViewer::closeAll() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* viewer = qobject_cast<TextViewer*>(window))
+            viewer->close();
+}
+
+void TextViewer::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // Framing the window moves its inside: the window manager has reported the frame.
+    fitFrame();
+}
+
+void TextViewer::fitFrame() {
+    const QSize frame = frameGeometry().size() - size();
+    if (frameFitted_ || frame.isNull())
+        return;
+    // Once only: later moves and sizes are the user's.
+    frameFitted_ = true;
+    resize(Placement.size() - frame);
 }
 
 }  // namespace qv

@@ -15,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QTableView>
 
+#include <cmath>
+
 namespace qv::search {
 
 namespace {
@@ -110,7 +112,11 @@ void rememberListMouse(Form2& form, QPointF viewportPosition) {
 }
 
 QPoint listMousePixels(const Form2& form) {
-    return QPointF(form.ListMouseX / TwipsPerPixel, form.ListMouseY / TwipsPerPixel).toPoint();
+    // Twips to a whole number, halves to even, then whole pixels by integer division.
+    const auto pixels = [](float twips) {
+        return static_cast<int>(std::lrint(twips)) / TwipsPerPixel;
+    };
+    return {pixels(form.ListMouseX), pixels(form.ListMouseY)};
 }
 
 void showSelectedLine(Form2& form) {

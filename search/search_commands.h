@@ -43,8 +43,8 @@ QPoint listMousePixels(const Form2& form);
 // the list shows it (after a key release in the list); nothing changes while no row is
 // selected.
 void showSelectedLine(Form2& form);
-// A click on the lot list shows the line indicator when the remembered mouse position lies
-// on a row.
+// A left-button click on the lot list shows the line indicator when the remembered mouse
+// position lies on a row.
 void ListView1_Click(Form2& form);
 
 }  // namespace qv::search

@@ -1,6 +1,8 @@
 #include "app/about_box.h"
+#include "app/handler_guard.h"
 #include "app/text_viewer.h"
 #include "app/version_info.h"
+#include "platform/messages.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -11,8 +13,14 @@
 
 namespace {
 
-TEST(AboutBox, Texts) {
-    qv::AboutBox about("TEST  app_tests");
+class AboutBoxTest : public ::testing::Test {
+protected:
+    qv::RecordingMessagePort messages;
+    qv::HandlerGuard guard{messages, [] { return QStringLiteral("T"); }};
+};
+
+TEST_F(AboutBoxTest, Texts) {
+    qv::AboutBox about("TEST  app_tests", guard);
     EXPECT_EQ(about.windowTitle(), "About TEST  app_tests");
     EXPECT_EQ(about.lblVersion->text(),
               "Ver. 9.63.29  " + qv::version::legalCopyright() + "  " + qv::version::companyName());
@@ -28,20 +36,19 @@ TEST(AboutBox, Texts) {
     EXPECT_EQ(about.cmdSysInfo->text(), "Documentation");
 }
 
-TEST(AboutBox, OkUnloadsIt) {
-    QPointer<qv::AboutBox> about = new qv::AboutBox("T");
+TEST_F(AboutBoxTest, OkUnloadsIt) {
+    QPointer<qv::AboutBox> about = new qv::AboutBox("T", guard);
     about->show();
     about->cmdOK->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(about.isNull());
 }
 
-TEST(AboutBox, DocumentationOpensInItsViewer) {
-    qv::AboutBox about("T");
+TEST_F(AboutBoxTest, DocumentationOpensInItsViewer) {
+    qv::AboutBox about("T", guard);
     QPointer<qv::TextViewer> viewer = about.cmdSysInfo_Click();
     ASSERT_TRUE(viewer);
-    EXPECT_EQ(viewer->pos(), QPoint(50, 50));
-    EXPECT_EQ(viewer->size(), QSize(900, 850));
+    EXPECT_EQ(viewer->frameGeometry(), QRect(50, 50, 900, 850));
     EXPECT_EQ(viewer->windowTitle(), "TALLORIN9DOC.txt");
     EXPECT_TRUE(viewer->text().contains("Quit")) << "the guide beside the executable";
     EXPECT_TRUE(viewer->isVisible());
@@ -55,7 +62,7 @@ TEST(AboutBox, DocumentationOpensInItsViewer) {
     EXPECT_TRUE(viewer.isNull() && second.isNull());
 }
 
-TEST(AboutBox, MissingDocumentationIsTheViewersNotice) {
+TEST_F(AboutBoxTest, MissingDocumentationIsTheViewersNotice) {
     const QString path = "/nonexistent/folder/TALLORIN9DOC.txt";
     QPointer<qv::TextViewer> viewer = qv::TextViewer::open(path);
     EXPECT_TRUE(viewer->text().contains(path)) << viewer->text().toStdString();

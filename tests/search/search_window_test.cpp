@@ -9,6 +9,7 @@
 #include "platform/messages.h"
 #include "search/lot_list_model.h"
 #include "search/lot_query.h"
+#include "search/search_commands.h"
 #include "search/search_run.h"
 #include "tests/support/test_company.h"
 
@@ -157,11 +158,16 @@ TEST_F(SearchWindowTest, CriteriaNarrowTheSearch) {
     EXPECT_TRUE(messages.entries.empty()) << messages.texts().join('|').toStdString();
     EXPECT_EQ(lotNumbers(), QStringList({"L04"}));
 
-    // Enter in a criteria field presses Go.
+    // Enter in a criteria field or criteria list presses Go; the typed text is a criterion,
+    // not a new list entry.
     form->feditBCustomer2->setValue("");
     form->feditLocation2->setValue("wh2");
     QTest::keyClick(form->feditLocation2->lineEdit(), Qt::Key_Return);
     EXPECT_EQ(lotNumbers(), QStringList({"L02", "L03"}));
+    form->cboPalletStatus->setEditText("hold");
+    QTest::keyClick(form->cboPalletStatus, Qt::Key_Return);
+    EXPECT_EQ(lotNumbers(), QStringList({"L02"}));
+    EXPECT_EQ(form->cboPalletStatus->count(), 0);
     EXPECT_TRUE(messages.entries.empty());
 }
 
@@ -231,11 +237,19 @@ TEST_F(SearchWindowTest, LineIndicatorFollowsTheSelection) {
     QTest::keyClick(form->ListView1, Qt::Key_Down);
     EXPECT_EQ(form->lblFocusedIndex->text(), "Line: 3");
 
-    // Below the last row: no line, the label keeps what it showed.
+    // Below the last row, or with the right button: no line, the label keeps what it showed.
     const QPoint below(second.x(), rowCentre(2).y() + 40);
     QTest::mouseClick(rows, Qt::LeftButton, {}, below);
     EXPECT_EQ(form->ListMouseY, float(below.y() * 15));
     EXPECT_EQ(form->lblFocusedIndex->text(), "Line: 3");
+    QTest::mouseClick(rows, Qt::RightButton, {}, rowCentre(0));
+    ASSERT_EQ(form->ListView1->currentIndex().row(), 0);
+    EXPECT_EQ(form->lblFocusedIndex->text(), "Line: 3");
+
+    // Twips round to whole numbers, halves to even, then divide down to whole pixels.
+    form->ListMouseX = 37.5f;
+    form->ListMouseY = 29.f;
+    EXPECT_EQ(qv::search::listMousePixels(*form), QPoint(2, 1));
 
     // The search empties the indicator.
     form->GoButton1->click();
