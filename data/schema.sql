@@ -1,8 +1,8 @@
 -- Schema of the embedded demo company: the accounting system's tables the program reads,
 -- with CHAR values padded with blanks as the accounting system stores them, dates as
--- yyyymmdd numbers and quantities with four decimals. Column order gives the host views'
--- field numbers (first column = field 1). Every CHAR column compares as SQL Server does,
--- through the TSQL_CI collation, which must be registered before this runs.
+-- yyyymmdd numbers and quantities with four decimals. Each column the host views number
+-- stands at its field number (first column = field 1). Every CHAR column compares as SQL
+-- Server does, through the TSQL_CI collation, which must be registered before this runs.
 
 CREATE TABLE ICITEM (
     ITEMNO     CHAR(24) COLLATE TSQL_CI NOT NULL PRIMARY KEY,  -- 1
@@ -149,9 +149,15 @@ CREATE VIEW OPTLOTNUMBER AS
 CREATE VIEW OPTORDPICK AS
     SELECT LOTNUM, RTRIM(VALUE) COLLATE TSQL_CI AS ORDPICK FROM ICXLOTO WHERE OPTFIELD = 'ORDPICK';
 -- Production dates are kept as yyyymmdd text; the view gives them as dates (yyyy-mm-dd).
+-- As in the SQL Server view, only a valid eight-digit date converts and anything else is NULL.
+-- A modifier makes date() normalise an impossible day (02-30 to 03-01), which then differs.
 CREATE VIEW OPTPRODDATE AS
     SELECT LOTNUM,
-           CASE WHEN length(RTRIM(VALUE)) = 8
+           CASE WHEN RTRIM(VALUE) GLOB '[12][0-9][0-9][0-9][01][0-9][0-3][0-9]'
+                     AND date(substr(VALUE, 1, 4) || '-' || substr(VALUE, 5, 2) || '-' ||
+                              substr(VALUE, 7, 2), '+0 days')
+                         = substr(VALUE, 1, 4) || '-' || substr(VALUE, 5, 2) || '-' ||
+                           substr(VALUE, 7, 2)
                 THEN substr(VALUE, 1, 4) || '-' || substr(VALUE, 5, 2) || '-' || substr(VALUE, 7, 2)
            END AS PRODDATE
     FROM ICXLOTO WHERE OPTFIELD = 'PRODDATE';

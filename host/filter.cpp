@@ -182,21 +182,27 @@ private:
     }
 
     std::unique_ptr<FilterNode> notExpression() {
-        if (peek().type == Token::Type::Not) {
-            take();
-            auto negated = node(FilterNode::Kind::Not);
-            negated->children.push_back(notExpression());
-            return negated;
-        }
-        if (peek().type == Token::Type::LParen) {
-            take();
-            auto inner = orExpression();
+        const Token::Type type = peek().type;
+        if (type != Token::Type::Not && type != Token::Type::LParen)
+            return comparison();
+        // NOT and parentheses recurse: a bound keeps thousands of them from overflowing the
+        // stack.
+        if (depth_ == kMaxDepth)
+            fail(peek().position, QStringLiteral("too deeply nested"));
+        take();
+        ++depth_;
+        std::unique_ptr<FilterNode> result;
+        if (type == Token::Type::Not) {
+            result = node(FilterNode::Kind::Not);
+            result->children.push_back(notExpression());
+        } else {
+            result = orExpression();
             if (peek().type != Token::Type::RParen)
                 fail(peek().position, QStringLiteral("expected )"));
             take();
-            return inner;
         }
-        return comparison();
+        --depth_;
+        return result;
     }
 
     std::unique_ptr<FilterNode> comparison() {
@@ -236,9 +242,12 @@ private:
         }
     }
 
+    static constexpr int kMaxDepth = 100;
+
     std::vector<Token> tokens_;
     const QStringList& fields_;
     std::size_t at_ = 0;
+    int depth_ = 0;  // NOT and parentheses open around the current token
 };
 
 void writeSql(const FilterNode& n, SqlCondition& out) {

@@ -67,13 +67,21 @@ int FinderModel::rowOf(int record) const {
 
 int FinderModel::findRecord(const QString& value) const {
     const QString wanted = value.trimmed();
-    if (shown_ == 0 || wanted.isEmpty())
+    if (wanted.isEmpty())
         return -1;
+    // The initial value often is only the start of a shown value (a lot number without its
+    // suffix), or stands in another column than the first.
+    int prefixMatch = -1;
     for (int record = 0; record < recordCount_; ++record) {
-        if (cell(record, 0).trimmed().compare(wanted, Qt::CaseInsensitive) == 0)
-            return record;
+        for (int column = 0; column < shown_; ++column) {
+            const QString value = cell(record, column).trimmed();
+            if (value.compare(wanted, Qt::CaseInsensitive) == 0)
+                return record;
+            if (prefixMatch < 0 && value.startsWith(wanted, Qt::CaseInsensitive))
+                prefixMatch = record;
+        }
     }
-    return -1;
+    return prefixMatch;
 }
 
 QStringList FinderModel::returnedValues(int record) const {

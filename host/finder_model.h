@@ -33,8 +33,9 @@ public:
     int recordCount() const { return recordCount_; }
     int recordAt(int row) const { return visible_[row]; }
     int rowOf(int record) const;  // -1 when the record is not shown
-    // The first record whose first shown field equals value, blanks around either ignored
-    // and case ignored as the company database compares; -1 when there is none.
+    // The first record with a shown field equal to value, else the first with one starting
+    // with it; blanks around either and case ignored as the company database compares; -1
+    // when there is none.
     int findRecord(const QString& value) const;
     // The record's return fields, in the order of the return list.
     QStringList returnedValues(int record) const;

@@ -14,10 +14,6 @@ namespace qv::host {
 
 namespace {
 
-QString errorText(const QSqlError& error) {
-    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
-}
-
 QString bracketed(const QString& name) {
     return u'[' + name + u']';
 }
@@ -38,7 +34,7 @@ std::unique_ptr<View> openCompanyView(const QString& companyId, const DatabaseSe
     }
     if (definition->table.isEmpty())
         return std::make_unique<SqlView>(std::move(connection));
-    return std::make_unique<TableView>(viewId, definition->table, std::move(connection));
+    return std::make_unique<TableView>(*definition, std::move(connection));
 }
 
 QueryView::QueryView(QString id, std::unique_ptr<Connection> connection)
@@ -102,15 +98,33 @@ QVariant QueryView::field(const QString& name) const {
     return onRecord_ ? cursor_->value(index) : QVariant();
 }
 
+void QueryView::setFields(const QStringList& fields, const std::map<int, QString>& numbered) {
+    fields_ = fields;
+    columnOf_.clear();
+    for (const auto& [number, name] : numbered) {
+        const qsizetype column = indexOfField(fields_, name);
+        if (column < 0)
+            fail(QStringLiteral("the company database has no column %1 for field %2")
+                     .arg(name)
+                     .arg(number));
+        columnOf_[number] = int(column);
+    }
+}
+
+int QueryView::columnOf(int number) const {
+    const auto found = columnOf_.find(number);
+    if (found == columnOf_.end())
+        fail(QStringLiteral("no field number %1").arg(number));
+    return found->second;
+}
+
 QVariant QueryView::fieldValue(int number) const {
-    fieldName(number);
-    return onRecord_ ? cursor_->value(number - 1) : QVariant();
+    const int column = columnOf(number);
+    return onRecord_ ? cursor_->value(column) : QVariant();
 }
 
 QString QueryView::fieldName(int number) const {
-    if (number < 1 || number > fields_.size())
-        fail(QStringLiteral("view %1 has no field number %2").arg(id_).arg(number));
-    return fields_[number - 1];
+    return fields_[columnOf(number)];
 }
 
 void QueryView::release() {
@@ -119,16 +133,15 @@ void QueryView::release() {
     connection_.reset();
 }
 
-TableView::TableView(const QString& id, const QString& table,
-                     std::unique_ptr<Connection> connection)
-    : QueryView(id, std::move(connection)), table_(table) {
+TableView::TableView(const ViewDefinition& definition, std::unique_ptr<Connection> connection)
+    : QueryView(definition.id, std::move(connection)), table_(definition.table) {
     const QSqlDatabase db = this->connection().database();
     QStringList columns;
     if (this->connection().isSqlite()) {
         // table_info lists the key columns with their place in the key, which the driver's
         // primaryIndex() loses.
         QSqlQuery info(db);
-        if (!info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(bracketed(table))))
+        if (!info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(bracketed(table_))))
             fail(errorText(info.lastError()));
         std::map<int, QString> keyByPlace;
         while (info.next()) {
@@ -139,18 +152,18 @@ TableView::TableView(const QString& id, const QString& table,
         for (const auto& [place, column] : keyByPlace)
             keys_ << column;
     } else {
-        const QSqlRecord record = db.record(table);
+        const QSqlRecord record = db.record(table_);
         for (int i = 0; i < record.count(); ++i)
             columns << record.fieldName(i);
-        const QSqlIndex key = db.primaryIndex(table);
+        const QSqlIndex key = db.primaryIndex(table_);
         for (int i = 0; i < key.count(); ++i)
             keys_ << key.fieldName(i);
     }
     if (columns.isEmpty())
-        fail(QStringLiteral("the company database has no table %1").arg(table));
+        fail(QStringLiteral("the company database has no table %1").arg(table_));
     if (keys_.isEmpty())
         keys_ << columns.first();
-    setFields(columns);
+    setFields(columns, definition.fields);
 }
 
 void TableView::browse(const QString& filter, bool ascending) {
@@ -197,7 +210,12 @@ void SqlView::browse(const QString& statement, bool) {
         fail(e.text());
     }
     QSqlQuery query = newQuery();
-    setFields(start(query, prepared));
+    const QStringList columns = start(query, prepared);
+    // A statement's fields are numbered in the order it selects them.
+    std::map<int, QString> numbered;
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        numbered[int(i) + 1] = columns[i];
+    setFields(columns, numbered);
 }
 
 }  // namespace qv::host

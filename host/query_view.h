@@ -9,10 +9,13 @@
 #include <QSqlQuery>
 #include <QStringList>
 
+#include <map>
 #include <memory>
 #include <optional>
 
 namespace qv::host {
+
+struct ViewDefinition;
 
 // Opens a view by identifier on the company's database; throws HostError for an unknown
 // identifier or a database that cannot be opened.
@@ -40,26 +43,29 @@ protected:
     // Executes the query (the prepared one, or the statement when given) and makes it the
     // cursor; returns its columns.
     QStringList start(QSqlQuery& query, const QString& statement = {});
-    // The view's fields by number, first = 1.
+    // The columns the cursor reads, by name.
     const QStringList& fields() const { return fields_; }
-    void setFields(const QStringList& fields) { fields_ = fields; }
+    // The columns, and the column each field number means; fails naming a missing column.
+    void setFields(const QStringList& fields, const std::map<int, QString>& numbered);
     // Called by fetch() on a view never browsed; returns whether a cursor was started.
     virtual bool startUnbrowsed() = 0;
     [[noreturn]] void fail(const QString& what) const;
 
 private:
     int indexOf(const QString& name) const;
+    int columnOf(int number) const;
 
     QString id_;
     std::unique_ptr<Connection> connection_;
     std::optional<QSqlQuery> cursor_;  // declared after the connection: goes first
     QStringList fields_;
+    std::map<int, int> columnOf_;  // field number -> index in fields_
     bool onRecord_ = false;
 };
 
 class TableView : public QueryView {
 public:
-    TableView(const QString& id, const QString& table, std::unique_ptr<Connection> connection);
+    TableView(const ViewDefinition& definition, std::unique_ptr<Connection> connection);
     void browse(const QString& filter, bool ascending) override;
 
 protected:

@@ -50,11 +50,19 @@ void HostSession::close() {
 std::unique_ptr<HostSession> HostSession::forCompany(const QString& companyId,
                                                      const DatabaseSetting& setting,
                                                      const QString& folder) {
+    std::unique_ptr<Connection> connection;
     try {
-        Connection::open(connectionString(companyId), setting);
+        connection = Connection::open(connectionString(companyId), setting);
     } catch (const DbError& e) {
         return notOpened(
             QStringLiteral("cannot open the database of company %1: %2").arg(companyId, e.text()));
+    }
+    try {
+        // Any file opens as an SQLite database; only a statement shows whether it is a company.
+        Recordset(*connection, QStringLiteral("SELECT LOTNUM FROM dbo.ICXLOT WHERE 1 = 0"));
+    } catch (const DbError& e) {
+        return notOpened(QStringLiteral("the database of company %1 is not a company database: %2")
+                             .arg(companyId, e.text()));
     }
     auto session = std::make_unique<HostSession>();
     session->opened_ = true;

@@ -16,16 +16,6 @@ namespace {
 
 const QLatin1String kProvider("Provider=MSDASQL.1;Persist Security Info=true;Data Source=");
 
-// The server's or driver manager's own words when there are any ("Conversion failed ...");
-// Qt's text only says which step failed ("Unable to fetch row").
-QString errorText(const QSqlError& error) {
-    const QString database = error.databaseText().trimmed();
-    if (!database.isEmpty())
-        return database;
-    const QString driver = error.driverText().trimmed();
-    return driver.isEmpty() ? error.text() : driver;
-}
-
 // Registers the T-SQL functions on the sqlite3 handle under a QSQLITE connection; returns
 // an error text, empty on success.
 QString registerOnHandle(const QSqlDatabase& db) {
@@ -41,6 +31,17 @@ QString registerOnHandle(const QSqlDatabase& db) {
 }
 
 }  // namespace
+
+// The server's or driver manager's own words when there are any ("Conversion failed ...");
+// Qt's text only says which step failed ("Unable to fetch row"). For errors Qt raises itself,
+// QSQLITE still fills the database text, with SQLite's "not an error".
+QString errorText(const QSqlError& error) {
+    const QString database = error.databaseText().trimmed();
+    if (!database.isEmpty() && database.compare(QLatin1String("not an error")) != 0)
+        return database;
+    const QString driver = error.driverText().trimmed();
+    return driver.isEmpty() ? error.text() : driver;
+}
 
 DatabaseSetting DatabaseSetting::parse(const QString& text) {
     const QString t = text.trimmed();
@@ -81,6 +82,7 @@ std::unique_ptr<Connection> Connection::open(const QString& connectionString,
         throw DbError(QStringLiteral("The company database %1 does not exist").arg(source));
 
     QString failure;
+    bool inTransaction = false;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(
             sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QODBC"), name);
@@ -95,6 +97,10 @@ std::unique_ptr<Connection> Connection::open(const QString& connectionString,
             failure = errorText(db.lastError());
         } else if (sqlite) {
             failure = registerOnHandle(db);
+        } else {
+            // Autocommit off: whatever a statement writes is rolled back when the connection
+            // goes. A driver without transactions keeps only the read-only hint.
+            inTransaction = db.transaction();
         }
         if (!failure.isEmpty())
             db.close();
@@ -104,12 +110,15 @@ std::unique_ptr<Connection> Connection::open(const QString& connectionString,
         throw DbError(
             QStringLiteral("Cannot open the company database %1: %2").arg(source, failure));
     }
-    return std::unique_ptr<Connection>(new Connection(name, sqlite));
+    return std::unique_ptr<Connection>(new Connection(name, sqlite, inTransaction));
 }
 
-Connection::Connection(QString name, bool sqlite) : name_(std::move(name)), sqlite_(sqlite) {}
+Connection::Connection(QString name, bool sqlite, bool inTransaction)
+    : name_(std::move(name)), sqlite_(sqlite), inTransaction_(inTransaction) {}
 
 Connection::~Connection() {
+    if (inTransaction_)
+        database().rollback();
     database().close();
     QSqlDatabase::removeDatabase(name_);
 }

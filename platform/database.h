@@ -4,6 +4,7 @@
 // the dialect layer first (tsql_dialect.h), on ODBC they are sent unchanged.
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QString>
@@ -33,6 +34,9 @@ struct DatabaseSetting {
     static DatabaseSetting sqlite(const QString& path) { return {Kind::Sqlite, path}; }
 };
 
+// The server's or driver's own words for a failure, for showing as they are.
+QString errorText(const QSqlError& error);
+
 // "Provider=MSDASQL.1;Persist Security Info=true;Data Source=" + company.
 QString connectionString(const QString& companyId);
 // The data source named by such a connection string (the text after "Data Source=").
@@ -41,7 +45,9 @@ QString dataSourceOf(const QString& connectionString);
 // One open connection, made for one use and closed when it goes.
 class Connection {
 public:
-    // Opens read-only; throws DbError with the driver's text when it cannot.
+    // Opens read-only; throws DbError with the driver's text when it cannot. An ODBC
+    // connection also runs inside a transaction that is rolled back when it goes, so a
+    // driver that ignores the read-only hint still keeps no write.
     static std::unique_ptr<Connection> open(const QString& connectionString,
                                             const DatabaseSetting& setting);
     ~Connection();
@@ -54,9 +60,10 @@ public:
     QString prepareStatement(const QString& tsql) const;
 
 private:
-    Connection(QString name, bool sqlite);
+    Connection(QString name, bool sqlite, bool inTransaction);
     QString name_;
     bool sqlite_;
+    bool inTransaction_;
 };
 
 // A forward-only result over one SELECT statement. It must go before its Connection.

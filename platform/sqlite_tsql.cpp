@@ -573,10 +573,50 @@ const char* parseDateTime(std::string_view text, DateTime& dt) {
     return nullptr;
 }
 
+// SQL Server reads a number as days since 1900-01-01, the fraction as the time of day in its
+// 1/300-second ticks; the result must lie in 1753-01-01 .. 9999-12-31.
+const char* dateTimeFromDays(double days, DateTime& dt) {
+    constexpr std::int64_t kTicksPerDay = 86400LL * 300;
+    constexpr double kFirstTick = -53690.0 * kTicksPerDay;  // 1753-01-01
+    constexpr double kEndTick = 2958464.0 * kTicksPerDay;   // 10000-01-01
+    const double scaled = std::round(days * kTicksPerDay);
+    if (!(scaled >= kFirstTick && scaled < kEndTick))
+        return "Arithmetic overflow error converting expression to data type datetime.";
+    const auto ticks = static_cast<std::int64_t>(scaled);
+    std::int64_t day = ticks / kTicksPerDay;
+    std::int64_t tick = ticks % kTicksPerDay;
+    if (tick < 0) {
+        tick += kTicksPerDay;
+        --day;
+    }
+    // H. Hinnant's civil_from_days, which counts from 1970-01-01 (day 25567 after 1900-01-01);
+    // z stays positive over the datetime range.
+    const std::int64_t z = day - 25567 + 719468;
+    const std::int64_t era = z / 146097;
+    const std::int64_t dayOfEra = z - era * 146097;
+    const std::int64_t yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const std::int64_t mp = (5 * dayOfYear + 2) / 153;
+    dt.day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
+    dt.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    dt.year = static_cast<int>(yearOfEra + era * 400 + (dt.month <= 2 ? 1 : 0));
+    dt.hour = static_cast<int>(tick / (3600 * 300));
+    tick %= 3600 * 300;
+    dt.minute = static_cast<int>(tick / (60 * 300));
+    tick %= 60 * 300;
+    dt.second = static_cast<int>(tick / 300);
+    dt.millisecond = static_cast<int>((tick % 300 * 10 + 1) / 3);  // .003, .007, .010 ...
+    return nullptr;
+}
+
 void convertToDateTime(sqlite3_context* ctx, sqlite3_value* v) {
-    const std::string text = textOf(v);
     DateTime dt;
-    if (const char* error = parseDateTime(text, dt)) {
+    const int valueType = sqlite3_value_type(v);
+    const char* error = valueType == SQLITE_INTEGER || valueType == SQLITE_FLOAT
+                            ? dateTimeFromDays(sqlite3_value_double(v), dt)
+                            : parseDateTime(textOf(v), dt);
+    if (error) {
         sqlite3_result_error(ctx, error, -1);
         return;
     }

@@ -51,4 +51,27 @@ TEST(SiteViews, ScriptDefinesTheDemoSchemasViewsOverTheirOwnField) {
     EXPECT_EQ(scripted, demo);
 }
 
+TEST(SiteViews, DemoProductionDateIsADateOnlyForAValidEightDigitDate) {
+    const std::pair<QString, QString> cases[] = {
+        {"20240229", "2024-02-29"}, {"20240507  ", "2024-05-07"},
+        {"20230229", "NULL"},       {"20241301", "NULL"},
+        {"2024050", "NULL"},        {"2024-5-7", "NULL"},
+        {"2024050x", "NULL"},       {"", "NULL"},
+    };
+    qv::test::TestCompany company;
+    company.addItem("A100", "Peas", "KG", "B");
+    for (const auto& [value, date] : cases) {
+        company.addLot("L" + value, "A100", "WH1", 1);
+        company.addLotField("L" + value, "PRODDATE", value);
+    }
+    auto connection = qv::Connection::open(qv::connectionString("TEST"), company.setting());
+    for (const auto& [value, date] : cases) {
+        qv::Recordset rs(*connection,
+                         "SELECT PRODDATE FROM OPTPRODDATE WHERE LOTNUM = 'L" + value + "'");
+        ASSERT_FALSE(rs.eof()) << value.toStdString();
+        EXPECT_EQ(rs.field("PRODDATE").isNull() ? "NULL" : rs.field("PRODDATE").toString(), date)
+            << value.toStdString();
+    }
+}
+
 }  // namespace

@@ -62,5 +62,12 @@ TEST(Filter, MalformedFilterNamesThePosition) {
     EXPECT_EQ(errorOf("AND A = 1"), "filter error at position 1: expected a value");
 }
 
+TEST(Filter, NestingIsBoundedRatherThanOverflowingTheStack) {
+    EXPECT_EQ(translate(QString(100, '(') + "A = 1" + QString(100, ')')).values, QVariantList{1LL});
+    EXPECT_EQ(errorOf(QString(20000, '(')), "filter error at position 101: too deeply nested");
+    EXPECT_EQ(errorOf(QString("NOT ").repeated(20000) + "A = 1"),
+              "filter error at position 401: too deeply nested");
+}
+
 }  // namespace
 }  // namespace qv::host

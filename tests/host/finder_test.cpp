@@ -1,4 +1,7 @@
 #include "host/finder.h"
+#include "host/finder_model.h"
+#include "host/session.h"
+#include "host/view.h"
 #include "tests/host/sample_company.h"
 
 #include <QApplication>
@@ -96,6 +99,23 @@ TEST_F(FinderTest, EscapeAndEmptyResultsReturnNothing) {
                     QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
                     EXPECT_TRUE(dialog->isVisible());  // nothing to choose
                 }).isEmpty());
+}
+
+TEST_F(FinderTest, PreselectsAnEqualShownValueElseOneStartingWithIt) {
+    company.addOptionValue("CUSTCODE", "B", "Depot B");
+    auto view = session->openDbLink(1, 0)->openView("CS0012");
+    view->browse(QString(), true);
+    const FinderModel model(*view, {1, 2, 4}, {2});
+    // In key order: CUSTCODE B (Depot B), C (Cafe), CX (Cafe express), D (Depot), then
+    // PALLETSTATUS HOLD and OK.
+    const std::pair<QString, QString> cases[] = {
+        {" d ", "D"}, {"depot", "D"}, {"cafe e", "CX"}, {"pallet", "HOLD"}, {"zz", ""}, {"", ""},
+    };
+    for (const auto& [initial, value] : cases) {
+        const int record = model.findRecord(initial);
+        EXPECT_EQ(record < 0 ? QString() : model.returnedValues(record)[0].trimmed(), value)
+            << initial.toStdString();
+    }
 }
 
 }  // namespace

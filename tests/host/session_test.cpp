@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sqlite3.h>
+
 #include <gtest/gtest.h>
 
 namespace qv::host {
@@ -86,6 +88,33 @@ TEST_F(SessionTest, BadProfileGivesASessionNotOpenedWithTheReason) {
     EXPECT_TRUE(failureFor("[signon]\nfolder = /tmp\n").contains("company"));
     EXPECT_TRUE(failureFor("company = X\n").contains("[signon]"));
     EXPECT_TRUE(failureFor("[signon]\ncompany = X\ndatabase = mysql\n").contains("database"));
+}
+
+TEST_F(SessionTest, FileThatIsNoCompanyGivesASessionNotOpened) {
+    QTemporaryDir files;
+    for (const auto& [name, content] : {std::pair{"notes.txt", "not a company\n"}, {"empty", ""}}) {
+        QFile file(files.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(files.filePath("other.sqlite").toUtf8().constData(), &db), SQLITE_OK);
+    sqlite3_exec(db, "CREATE TABLE T (A)", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+
+    const std::pair<QString, QString> cases[] = {
+        {"notes.txt", "file is not a database"},
+        {"empty", "is not a company database: no such table: ICXLOT"},
+        {"other.sqlite", "is not a company database: no such table: ICXLOT"},
+    };
+    for (const auto& [name, reason] : cases) {
+        const QString path = files.filePath(name);
+        writeProfile("[signon]\ncompany = X\ndatabase = sqlite:" + path.toUtf8() + "\n");
+        int signonId = 0;
+        const auto session = create(signonId);
+        EXPECT_FALSE(session->isOpened()) << path.toStdString();
+        EXPECT_TRUE(session->failure().contains(reason)) << session->failure().toStdString();
+    }
 }
 
 TEST_F(SessionTest, ProfileDefaultsToOdbc) {

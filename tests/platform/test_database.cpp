@@ -111,6 +111,9 @@ TEST_F(SqliteDatabase, ErrorsCarryTheServerText) {
                 }).contains("no such column: NOSUCH"));
     EXPECT_TRUE(
         errorOf([&] { Recordset(*connection, "SELECT TOP 1 * FROM ICXLOT"); }).contains("TOP"));
+    // Qt refuses this itself; SQLite's own text would be "not an error".
+    EXPECT_EQ(errorOf([&] { Recordset(*connection, "SELECT 1; SELECT 2"); }),
+              "Unable to execute multiple statements at a time");
     // The third row's date is 0: the first two rows arrive, then the error. (No ORDER BY: a
     // sort would evaluate every row before the first one.)
     Recordset rs(*connection,
@@ -203,6 +206,19 @@ TEST_F(OdbcDatabase, ReadsThroughTheDataSourceNamedLikeTheCompany) {
     EXPECT_TRUE(rs.eof());
     EXPECT_TRUE(
         errorOf([&] { Recordset(*connection, "SELECT NOSUCH FROM ICITEM"); }).contains("NOSUCH"));
+}
+
+TEST_F(OdbcDatabase, WritesAreRolledBackWhenTheConnectionGoes) {
+    const auto itemCount = [](Connection& connection) {
+        return Recordset(connection, "SELECT COUNT(*) AS N FROM ICITEM").field("N").toInt();
+    };
+    {
+        auto connection = Connection::open(qv::connectionString("BRISVALE"), DatabaseSetting{});
+        errorOf([&] { Recordset(*connection, "DELETE FROM ICITEM"); });
+        EXPECT_EQ(itemCount(*connection), 0);  // the driver took the write
+    }
+    auto connection = Connection::open(qv::connectionString("BRISVALE"), DatabaseSetting{});
+    EXPECT_EQ(itemCount(*connection), 2);
 }
 
 TEST_F(OdbcDatabase, MissingDataSourceIsAClearError) {

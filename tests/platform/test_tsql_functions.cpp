@@ -125,6 +125,16 @@ TEST_F(TsqlFunctions, ConvertToDateTime) {
     for (const char* text : {"20240231", "20241301", "17520101", "19000229"})
         EXPECT_EQ(run(std::string("SELECT tsql_convert('DATETIME', '") + text + "')"), kRangeError)
             << text;
+    // A number counts days from 1900-01-01, its fraction the time of day.
+    EXPECT_EQ(run("SELECT tsql_convert('DATETIME', 0), tsql_convert('DATETIME', 45417), "
+                  "tsql_convert('DATETIME', -53690), tsql_convert('DATETIME', 2958463.75), "
+                  "tsql_convert('DATETIME', 1.5 + 1 / 86400.0 / 300)"),
+              "1900-01-01 00:00:00.000|2024-05-07 00:00:00.000|1753-01-01 00:00:00.000|"
+              "9999-12-31 18:00:00.000|1900-01-02 12:00:00.003");
+    for (const char* number : {"20240507", "-53691", "2958464"})
+        EXPECT_EQ(run(std::string("SELECT tsql_convert('DATETIME', ") + number + ")"),
+                  "ERROR: Arithmetic overflow error converting expression to data type datetime.")
+            << number;
 }
 
 TEST_F(TsqlFunctions, AutomaticIndexIsOff) {
