@@ -3,8 +3,6 @@
 
 namespace qv::data {
 
-extern const char* const schemaSql;  // schema.sql, embedded by the build
-
 void createCompanySchema(sqlite3* db) {
     execSql(db, schemaSql);
 }

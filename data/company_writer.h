@@ -17,6 +17,8 @@ struct sqlite3_stmt;
 
 namespace qv::data {
 
+extern const char* const schemaSql;  // schema.sql, embedded by the build
+
 // Owns one sqlite3 handle; closes it when it goes.
 struct SqliteCloser {
     void operator()(sqlite3* db) const;

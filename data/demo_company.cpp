@@ -11,14 +11,22 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include <cstdint>
 #include <filesystem>
 #include <stdexcept>
 
 namespace qv::data {
 namespace {
 
-// Marks a file as a demo company ("QVDM"); user_version holds the day it was generated.
-constexpr int demoApplicationId = 0x5156444D;
+// Marks a file as a demo company of this build's schema: a hash of the schema text, so a
+// demo company made by an older build, with other tables or views, is made again.
+// user_version holds the day it was generated.
+int demoApplicationId() {
+    std::uint32_t hash = 2166136261u;  // FNV-1a
+    for (const char* c = schemaSql; *c; ++c)
+        hash = (hash ^ std::uint8_t(*c)) * 16777619u;
+    return int(hash & 0x7fffffff);
+}
 // Orders older than 30 days drop out of the order finder; regenerate well before that.
 constexpr int demoMaxAgeDays = 7;
 
@@ -55,7 +63,7 @@ void generateDemoCompany(const QString& path, const DemoOptions& options) {
         writeDemoContent(writer, options);
         const QDate today = options.today;
         execSql(db.get(),
-                "PRAGMA application_id = " + std::to_string(demoApplicationId) +
+                "PRAGMA application_id = " + std::to_string(demoApplicationId()) +
                     "; PRAGMA user_version = " +
                     std::to_string(today.year() * 10000 + today.month() * 100 + today.day()) +
                     "; COMMIT");
@@ -75,7 +83,7 @@ QDate demoGeneratedOn(const QString& path) {
     sqlite3* raw = nullptr;
     sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
     SqliteHandle db(raw);
-    if (!db || pragmaInt(db.get(), "PRAGMA application_id") != demoApplicationId)
+    if (!db || pragmaInt(db.get(), "PRAGMA application_id") != demoApplicationId())
         return {};
     const int day = pragmaInt(db.get(), "PRAGMA user_version");
     return QDate(day / 10000, day / 100 % 100, day % 100);

@@ -24,7 +24,7 @@ struct DemoOptions {
 void generateDemoCompany(const QString& path, const DemoOptions& options);
 
 // The day the demo company at path was generated; an invalid date when the file is missing
-// or not a demo company.
+// or not a demo company of this build's schema.
 QDate demoGeneratedOn(const QString& path);
 
 struct DemoCompany {
