@@ -168,18 +168,25 @@ private:
         }
         return to;
     }
-    // The top-level commas between the parentheses open and close.
-    std::vector<std::size_t> topLevelCommas(std::size_t open, std::size_t close) const {
-        std::vector<std::size_t> commas;
+    // The tokens between the parentheses open and close that no inner parentheses enclose.
+    std::vector<std::size_t> topLevelTokens(std::size_t open, std::size_t close) const {
+        std::vector<std::size_t> tokens;
         int depth = 0;
         for (std::size_t i = open + 1; i < close; ++i) {
             if (isPunct(i, u'('))
                 ++depth;
             if (isPunct(i, u')'))
                 --depth;
-            if (depth == 0 && isPunct(i, u','))
-                commas.push_back(i);
+            if (depth == 0)
+                tokens.push_back(i);
         }
+        return tokens;
+    }
+    std::vector<std::size_t> topLevelCommas(std::size_t open, std::size_t close) const {
+        std::vector<std::size_t> commas;
+        for (std::size_t i : topLevelTokens(open, close))
+            if (isPunct(i, u','))
+                commas.push_back(i);
         return commas;
     }
 
@@ -218,13 +225,8 @@ private:
     // CAST(x AS INT) reads the same in SQLite; CAST to a date type does not.
     void checkCast(std::size_t open, std::size_t to) const {
         const std::size_t close = closingParen(open, to);
-        int depth = 0;
-        for (std::size_t i = open + 1; i < close; ++i) {
-            if (isPunct(i, u'('))
-                ++depth;
-            if (isPunct(i, u')'))
-                --depth;
-            if (depth != 0 || !isWord(i, QLatin1String("AS")))
+        for (std::size_t i : topLevelTokens(open, close)) {
+            if (!isWord(i, QLatin1String("AS")))
                 continue;
             const std::size_t type = nextSignificant(i, close);
             for (const char* name :
