@@ -11,7 +11,6 @@ QV_PACKAGES=(
     libsqlite3-dev sqlite3
     libxlsxwriter-dev
     libgtest-dev
-    python3-openpyxl
     fonts-dejavu-core
     xvfb xauth
 )
