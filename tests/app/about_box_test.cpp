@@ -5,7 +5,6 @@
 #include "platform/messages.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 

@@ -13,7 +13,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -192,10 +191,18 @@ TEST_F(Form2Test, MenuBar) {
     EXPECT_EQ(form.aboutBox(), nullptr);
 }
 
-TEST_F(Form2Test, QuitClosesTheAboutBoxViewerSessionAndWindow) {
+TEST_F(Form2Test, WidthShowsTheOrderPanelAndQuitClosesTheAboutBoxViewerSessionAndWindow) {
     qv::Form2 form(messages, clipboard);
     ASSERT_TRUE(form.Form_Load());
     form.show();
+    auto* panel = form.findChild<QWidget*>("orderPanel");
+    form.setWidthTwips(form.WideWidth);
+    EXPECT_EQ(form.width(), 1312);
+    EXPECT_TRUE(panel->isVisible());
+    form.setWidthTwips(form.NarrowWidth);
+    EXPECT_EQ(form.width(), 877);
+    EXPECT_FALSE(panel->isVisible());
+
     form.mnuAbout->trigger();
     QPointer<qv::AboutBox> about = form.aboutBox();
     ASSERT_TRUE(about && about->isVisible());
@@ -211,19 +218,6 @@ TEST_F(Form2Test, QuitClosesTheAboutBoxViewerSessionAndWindow) {
     EXPECT_EQ(form.HostSession, nullptr);
     EXPECT_EQ(form.SessionManager, nullptr);
     EXPECT_TRUE(messages.entries.empty()) << messages.texts().join('|').toStdString();
-}
-
-TEST_F(Form2Test, WidthShowsTheOrderPanel) {
-    qv::Form2 form(messages, clipboard);
-    ASSERT_TRUE(form.Form_Load());
-    form.show();
-    auto* panel = form.findChild<QWidget*>("orderPanel");
-    form.setWidthTwips(form.WideWidth);
-    EXPECT_EQ(form.width(), 1312);
-    EXPECT_TRUE(panel->isVisible());
-    form.setWidthTwips(form.NarrowWidth);
-    EXPECT_EQ(form.width(), 877);
-    EXPECT_FALSE(panel->isVisible());
 }
 
 }  // namespace

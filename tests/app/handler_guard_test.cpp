@@ -4,7 +4,6 @@
 #include "platform/messages.h"
 
 #include <QGuiApplication>
-#include <QLabel>
 
 #include <gtest/gtest.h>
 

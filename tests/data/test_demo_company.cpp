@@ -12,8 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
 const QDate kToday(2026, 3, 15);

@@ -1,5 +1,6 @@
 #include "host/filter.h"
 #include "host/host_error.h"
+#include "tests/support/thrown_text.h"
 
 #include <gtest/gtest.h>
 
@@ -13,12 +14,7 @@ SqlCondition translate(const QString& filter) {
 }
 
 QString errorOf(const QString& filter) {
-    try {
-        parseFilter(filter, fields);
-    } catch (const HostError& e) {
-        return e.text();
-    }
-    return QStringLiteral("no error");
+    return test::thrownText<HostError>([&] { parseFilter(filter, fields); });
 }
 
 TEST(Filter, TranslatesWithEveryConstantBound) {

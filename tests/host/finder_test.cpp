@@ -1,6 +1,5 @@
 #include "host/finder.h"
 #include "host/finder_model.h"
-#include "host/session.h"
 #include "host/view.h"
 #include "tests/host/sample_company.h"
 

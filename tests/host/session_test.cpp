@@ -35,6 +35,15 @@ protected:
         return manager.createSession(QString(), signonId);
     }
 
+    // Writes the profile and gives the reason the session it names did not open.
+    QString failureFor(const QByteArray& profile) {
+        writeProfile(profile);
+        int signonId = 0;
+        auto session = create(signonId);
+        EXPECT_FALSE(session->isOpened()) << profile.toStdString();
+        return session->failure();
+    }
+
     QTemporaryDir config, data;
 };
 
@@ -74,13 +83,6 @@ TEST_F(SessionTest, ProfileNamesTheCompany) {
 }
 
 TEST_F(SessionTest, BadProfileGivesASessionNotOpenedWithTheReason) {
-    const auto failureFor = [this](const QByteArray& profile) {
-        writeProfile(profile);
-        int signonId = 0;
-        auto session = create(signonId);
-        EXPECT_FALSE(session->isOpened());
-        return session->failure();
-    };
     EXPECT_TRUE(failureFor("[signon]\ncompany = X\ndatabase = sqlite:/no/such/dir/x.sqlite\n")
                     .contains("X"));
     EXPECT_TRUE(failureFor("[signon]\ncompany = X\njunk\n").contains("line 3"));
@@ -108,12 +110,9 @@ TEST_F(SessionTest, FileThatIsNoCompanyGivesASessionNotOpened) {
         {"other.sqlite", "is not a company database: no such table: ICXLOT"},
     };
     for (const auto& [name, reason] : cases) {
-        const QString path = files.filePath(name);
-        writeProfile("[signon]\ncompany = X\ndatabase = sqlite:" + path.toUtf8() + "\n");
-        int signonId = 0;
-        const auto session = create(signonId);
-        EXPECT_FALSE(session->isOpened()) << path.toStdString();
-        EXPECT_TRUE(session->failure().contains(reason)) << session->failure().toStdString();
+        const QString failure = failureFor(
+            "[signon]\ncompany = X\ndatabase = sqlite:" + files.filePath(name).toUtf8() + "\n");
+        EXPECT_TRUE(failure.contains(reason)) << failure.toStdString();
     }
 }
 

@@ -2,6 +2,7 @@
 #include "host/host_error.h"
 #include "host/view_catalog.h"
 #include "tests/host/sample_company.h"
+#include "tests/support/thrown_text.h"
 
 #include <QSqlQuery>
 
@@ -31,12 +32,7 @@ protected:
     }
 
     static QString errorOf(const std::function<void()>& call) {
-        try {
-            call();
-        } catch (const HostError& e) {
-            return e.text();
-        }
-        return QStringLiteral("no error");
+        return test::thrownText<HostError>(call);
     }
 
     test::TestCompany company;

@@ -1,5 +1,6 @@
 #include "platform/database.h"
 #include "platform/sqlite_tsql.h"
+#include "tests/support/thrown_text.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -28,16 +29,7 @@ void writeDatabase(const QString& path, const char* script) {
     sqlite3_close(db);
 }
 
-// The DbError text a call throws, or "" when it throws none.
-template <typename F>
-QString errorOf(F&& call) {
-    try {
-        call();
-    } catch (const DbError& e) {
-        return e.text();
-    }
-    return {};
-}
+const auto errorOf = [](auto&& call) { return qv::test::thrownText<DbError>(call); };
 
 constexpr const char* kCompany = R"(
     CREATE TABLE ICXLOT (LOTNUM CHAR(15) COLLATE TSQL_CI, ITEMNUM CHAR(24) COLLATE TSQL_CI,
@@ -126,7 +118,7 @@ TEST_F(SqliteDatabase, ErrorsCarryTheServerText) {
     EXPECT_TRUE(rs.eof());
 }
 
-TEST_F(SqliteDatabase, OpensReadOnly) {
+TEST_F(SqliteDatabase, OpensReadOnlyAndNeverCreatesAMissingFile) {
     QFile file(path_);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
@@ -140,9 +132,7 @@ TEST_F(SqliteDatabase, OpensReadOnly) {
     }
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
-}
 
-TEST_F(SqliteDatabase, MissingFileIsAnErrorAndStaysMissing) {
     const QString missing = dir_.filePath("none.sqlite");
     EXPECT_TRUE(
         errorOf([&] { Connection::open("", DatabaseSetting::sqlite(missing)); }).contains(missing));
@@ -188,7 +178,7 @@ protected:
     static inline QTemporaryDir* dir_ = nullptr;
 };
 
-TEST_F(OdbcDatabase, ReadsThroughTheDataSourceNamedLikeTheCompany) {
+TEST_F(OdbcDatabase, ReadsThroughTheDataSourceNamedLikeTheCompanyAndNamesAMissingOne) {
     auto connection = Connection::open(qv::connectionString("BRISVALE"), DatabaseSetting{});
     EXPECT_FALSE(connection->isSqlite());
     const QString sql = "SELECT ITEMNO, [DESC] AS ItemDesc, NOTE FROM ICITEM ORDER BY ITEMNO";
@@ -206,6 +196,11 @@ TEST_F(OdbcDatabase, ReadsThroughTheDataSourceNamedLikeTheCompany) {
     EXPECT_TRUE(rs.eof());
     EXPECT_TRUE(
         errorOf([&] { Recordset(*connection, "SELECT NOSUCH FROM ICITEM"); }).contains("NOSUCH"));
+
+    const QString text =
+        errorOf([] { Connection::open(qv::connectionString("NOCOMPANY"), DatabaseSetting{}); });
+    EXPECT_TRUE(text.contains("NOCOMPANY")) << text.toStdString();
+    EXPECT_TRUE(text.contains("not found", Qt::CaseInsensitive)) << text.toStdString();
 }
 
 TEST_F(OdbcDatabase, WritesAreRolledBackWhenTheConnectionGoes) {
@@ -219,13 +214,6 @@ TEST_F(OdbcDatabase, WritesAreRolledBackWhenTheConnectionGoes) {
     }
     auto connection = Connection::open(qv::connectionString("BRISVALE"), DatabaseSetting{});
     EXPECT_EQ(itemCount(*connection), 2);
-}
-
-TEST_F(OdbcDatabase, MissingDataSourceIsAClearError) {
-    const QString text =
-        errorOf([] { Connection::open(qv::connectionString("NOCOMPANY"), DatabaseSetting{}); });
-    EXPECT_TRUE(text.contains("NOCOMPANY")) << text.toStdString();
-    EXPECT_TRUE(text.contains("not found", Qt::CaseInsensitive)) << text.toStdString();
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "platform/database.h"
 #include "platform/tsql_dialect.h"
+#include "tests/support/thrown_text.h"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +10,7 @@ using qv::rewriteTsqlForSqlite;
 
 // The refusal's text for a statement, or "" when it is accepted.
 QString refusal(const QString& sql) {
-    try {
-        rewriteTsqlForSqlite(sql);
-    } catch (const qv::DbError& e) {
-        return e.text();
-    }
-    return {};
+    return qv::test::thrownText<qv::DbError>([&] { rewriteTsqlForSqlite(sql); });
 }
 
 TEST(TsqlDialect, DropsSchemaPrefixesAndKeepsTheRestByteForByte) {

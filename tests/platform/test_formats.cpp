@@ -1,4 +1,5 @@
 #include "platform/formats.h"
+#include "tests/support/thrown_text.h"
 
 #include <QDateTime>
 
@@ -50,13 +51,10 @@ TEST(NumberFormat, Texts) {
         EXPECT_THROW(qv::NumberFormat{bad}, std::invalid_argument);
 }
 
-TEST(DateFormat, DatesAndTimes) {
+TEST(DateFormat, WritesReadsAndConvertsDates) {
     EXPECT_EQ(qv::formatDate(QDate(2024, 3, 7)), "2024-03-07");
     EXPECT_EQ(qv::formatDate(QDate()), "");
     EXPECT_EQ(qv::formatTime(QTime(9, 5, 3)), "09:05:03");
-}
-
-TEST(DateFormat, ReadsAsDate) {
     for (const char16_t* text : {u"2024-05-07 00:00:00", u"2024-05-07 13:45:10.123",
                                  u"2024-05-07T13:45:10", u"5/7/2024", u" 2024-05-07  "})
         EXPECT_TRUE(qv::readsAsDate(text)) << QString::fromUtf16(text).toStdString();
@@ -64,9 +62,6 @@ TEST(DateFormat, ReadsAsDate) {
                                  u"2024-05-07x", u"13/1/2024", u"5/7/24"})
         EXPECT_FALSE(qv::readsAsDate(text)) << QString::fromUtf16(text).toStdString();
     EXPECT_EQ(qv::dateFromText(u"5/7/2024"), QDate(2024, 5, 7));
-}
-
-TEST(DateFormat, DateOfDatabaseValues) {
     EXPECT_EQ(qv::dateOf(QVariant(QDateTime(QDate(2024, 5, 1), QTime(10, 0)))), QDate(2024, 5, 1));
     EXPECT_EQ(qv::dateOf(QVariant(QString("2024-05-01 00:00:00.000"))), QDate(2024, 5, 1));
     EXPECT_FALSE(qv::dateOf(QVariant(20240501)).has_value());
@@ -74,20 +69,14 @@ TEST(DateFormat, DateOfDatabaseValues) {
     EXPECT_FALSE(qv::dateOf(QVariant(QDate())).has_value());
 }
 
-TEST(AddRounded, HalvesGoToTheEvenNeighbourAtEachAddition) {
+TEST(AddRounded, HalvesGoToTheEvenNeighbourAndLeavingThe32BitRangeIsAnErrorNamingTheTotal) {
     EXPECT_EQ(qv::addRounded(qv::addRounded(0, 2.5), 2.5), 4);
     EXPECT_EQ(qv::addRounded(0, 3.5), 4);
     EXPECT_EQ(qv::addRounded(0, -2.5), -2);
-}
-
-TEST(AddRounded, LeavingThe32BitRangeIsAnErrorNamingTheTotal) {
     EXPECT_EQ(qv::addRounded(2147483000, 647), 2147483647);
-    try {
-        qv::addRounded(2147483647, 1, "grade quantity");
-        FAIL() << "no error";
-    } catch (const std::overflow_error& e) {
-        EXPECT_NE(std::string(e.what()).find("grade quantity"), std::string::npos) << e.what();
-    }
+    EXPECT_TRUE(qv::test::thrownText<std::overflow_error>([] {
+                    qv::addRounded(2147483647, 1, "grade quantity");
+                }).contains("grade quantity"));
     EXPECT_THROW(qv::addRounded(-2147483647, -2), std::overflow_error);
     EXPECT_THROW(qv::addRounded(0, std::numeric_limits<double>::quiet_NaN()), std::overflow_error);
 }

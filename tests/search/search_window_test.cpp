@@ -10,14 +10,12 @@
 #include "search/lot_list_model.h"
 #include "search/lot_query.h"
 #include "search/search_commands.h"
-#include "search/search_run.h"
 #include "tests/support/test_company.h"
 
 #include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -71,12 +69,6 @@ protected:
               form->txtQtyPalletStatus, form->txtQtyHold})
             out << box->text();
         return out;
-    }
-    void clickHeader(int section) {
-        QHeaderView* header = form->ListView1->horizontalHeader();
-        QTest::mouseClick(
-            header->viewport(), Qt::LeftButton, {},
-            QPoint(header->sectionViewportPosition(section) + header->sectionSize(section) / 2, 5));
     }
     QList<qv::host::FieldEditControl*> criteriaFields() const {
         return {form->feditLocation2, form->feditItemNum2,   form->feditLotNum2,
@@ -207,7 +199,9 @@ TEST_F(SearchWindowTest, HeaderClicksSortAndTheSortStays) {
     ASSERT_EQ(lotNumbers(), QStringList({"L02", "L01", "L03"}));
     // "Location" sorts by lot number, in the order opposite to the list's ascending start; the
     // sort stays for the next search. (The model's tests cover the sort rules.)
-    clickHeader(1);
+    const QHeaderView* header = form->ListView1->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(1) + header->sectionSize(1) / 2, 5));
     EXPECT_EQ(lotNumbers(), QStringList({"L03", "L02", "L01"}));
     form->GoButton1->click();
     EXPECT_EQ(lotNumbers(), QStringList({"L03", "L02", "L01"}));

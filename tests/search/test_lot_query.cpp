@@ -1,5 +1,4 @@
 #include "search/lot_query.h"
-#include "search/lot_search_criteria.h"
 
 #include <QStringList>
 

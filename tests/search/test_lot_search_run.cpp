@@ -1,8 +1,6 @@
-#include "platform/database.h"
 #include "search/lot_fill.h"
 #include "search/lot_list_model.h"
 #include "search/lot_query.h"
-#include "search/lot_search_criteria.h"
 #include "tests/support/test_company.h"
 
 #include <gtest/gtest.h>
