@@ -15,6 +15,8 @@ QV_PACKAGES=(
     xvfb xauth
     # The icon renderings, and the package test (cpack's dependency scan runs file).
     librsvg2-bin desktop-file-utils file
+    # The fuzz build: clang and its libFuzzer and sanitizer runtimes.
+    clang libclang-rt-14-dev
 )
 
 qv_install_missing() {
