@@ -33,6 +33,22 @@ TEST(TsqlDialect, DropsSchemaPrefixesAndKeepsTheRestByteForByte) {
     EXPECT_EQ(rewriteTsqlForSqlite(passes), passes);
 }
 
+// Dropping a prefix must not join what stood on either side into another token: one
+// string, a comment, a two-character operator.
+TEST(TsqlDialect, DroppedPrefixKeepsItsNeighboursApart) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"SELECT 'a'dbo.'b'", "SELECT 'a' 'b'"},
+        {"SELECT 1-dbo.-1", "SELECT 1- -1"},
+        {"SELECT 2/dbo.*3", "SELECT 2/ *3"},
+        {"SELECT 1<dbo.>2, 3|dbo.|4", "SELECT 1< >2, 3| |4"},
+        {"SELECT x-COMP.dbo.-y", "SELECT x- -y"},
+        // Where nothing can join, nothing is added.
+        {"SELECT (dbo.T.A),dbo.T.B FROM(dbo.T)", "SELECT (T.A),T.B FROM(T)"},
+    };
+    for (const auto& [sql, rewritten] : cases)
+        EXPECT_EQ(rewriteTsqlForSqlite(sql).toStdString(), rewritten);
+}
+
 TEST(TsqlDialect, RewritesConvertIncludingNestedCalls) {
     EXPECT_EQ(rewriteTsqlForSqlite("CONVERT(DATETIME, \n  CONVERT(CHAR(8), dbo.ICXLOT.STOCKDATE)) "
                                    "AS STOCKDATE"),
