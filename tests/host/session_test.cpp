@@ -2,6 +2,7 @@
 #include "host/signon_profile.h"
 #include "host/view.h"
 #include "tests/host/sample_company.h"
+#include "tests/support/lock_holder.h"
 
 #include <QDir>
 #include <QFile>
@@ -106,14 +107,24 @@ TEST_F(SessionTest, FileThatIsNoCompanyGivesASessionNotOpened) {
 
     const std::pair<QString, QString> cases[] = {
         {"notes.txt", "file is not a database"},
-        {"empty", "is not a company database: no such table: ICXLOT"},
-        {"other.sqlite", "is not a company database: no such table: ICXLOT"},
+        {"empty", "cannot read the database of company X: no such table: ICXLOT"},
+        {"other.sqlite", "cannot read the database of company X: no such table: ICXLOT"},
     };
     for (const auto& [name, reason] : cases) {
         const QString failure = failureFor(
             "[signon]\ncompany = X\ndatabase = sqlite:" + files.filePath(name).toUtf8() + "\n");
         EXPECT_TRUE(failure.contains(reason)) << failure.toStdString();
     }
+}
+
+TEST_F(SessionTest, LockedCompanyGivesTheLockAsTheReason) {
+    if (!test::LockHolder::available())
+        GTEST_SKIP() << "no sqlite3 shell to hold a lock";
+    test::TestCompany company;
+    const test::LockHolder lock(company.path());
+    const QString failure =
+        failureFor("[signon]\ncompany = X\ndatabase = sqlite:" + company.path().toUtf8() + "\n");
+    EXPECT_EQ(failure.toStdString(), "cannot read the database of company X: database is locked");
 }
 
 TEST_F(SessionTest, ProfileDefaultsToOdbc) {
