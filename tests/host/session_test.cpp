@@ -127,6 +127,49 @@ TEST_F(SessionTest, LockedCompanyGivesTheLockAsTheReason) {
     EXPECT_EQ(failure.toStdString(), "cannot read the database of company X: database is locked");
 }
 
+// The example in the README, copied as it stands, comments after the values included.
+TEST_F(SessionTest, TheReadmesProfileExampleReadsAsPrinted) {
+    QFile readme(QStringLiteral(QV_SOURCE_DIR "/README.md"));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString text = QString::fromUtf8(readme.readAll());
+    const QString fence = "```ini\n";
+    const qsizetype start = text.indexOf(fence) + fence.size();
+    const qsizetype end = text.indexOf("```", start);
+    ASSERT_TRUE(start >= fence.size() && end > start) << "no ini example in README.md";
+    writeProfile(text.mid(start, end - start).toUtf8());
+
+    const auto profile = readSignonProfile(signonProfilePath());
+    ASSERT_TRUE(profile.has_value());
+    EXPECT_EQ(profile->company, "BRISVALE");
+    EXPECT_EQ(profile->database.kind, DatabaseSetting::Kind::Odbc);
+    EXPECT_EQ(profile->folder, "/srv/accounting");
+}
+
+TEST_F(SessionTest, ACommentStartsAtASemicolonAfterABlank) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"folder=/srv/a ; the host folder; logo below", "/srv/a"},
+        {"folder=/srv/a\t;tab", "/srv/a"},
+        {"folder=/srv/a;b", "/srv/a;b"},
+        {"folder=\"/srv/a ;b\"   ; quoted", "/srv/a ;b"},
+        {"folder=\"/srv/a\"", "/srv/a"},
+        {"folder=\"say \"hi\"\" ; x \"y\"", "say \"hi\""},
+        {"folder= ; none", ""},
+    };
+    for (const auto& [line, folder] : cases) {
+        SCOPED_TRACE(line);
+        writeProfile(QByteArray("[signon]\ncompany=BRISVL\n") + line + "\n");
+        const auto profile = readSignonProfile(signonProfilePath());
+        ASSERT_TRUE(profile.has_value());
+        EXPECT_EQ(profile->folder.toStdString(), folder);
+    }
+    // What the writer writes reads back as it was, blanks and " ;" included.
+    writeSignonProfile(signonProfilePath(), "BRISVL", "sqlite:/data/a ;b.sqlite", " /srv/a ;b ");
+    const auto written = readSignonProfile(signonProfilePath());
+    ASSERT_TRUE(written.has_value());
+    EXPECT_EQ(written->database.sqlitePath, "/data/a ;b.sqlite");
+    EXPECT_EQ(written->folder, " /srv/a ;b ");
+}
+
 TEST_F(SessionTest, ProfileDefaultsToOdbc) {
     EXPECT_FALSE(readSignonProfile(signonProfilePath()).has_value());
     writeProfile("[signon]\ncompany=BRISVL\n");
