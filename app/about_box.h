@@ -7,7 +7,7 @@
 class QLabel;
 class QPushButton;
 
-namespace qv {
+namespace qv::app {
 
 class HandlerGuard;
 class TextViewer;
@@ -37,4 +37,4 @@ public:
 QString aboutVersionLine();
 QString aboutDisclaimer();
 
-}  // namespace qv
+}  // namespace qv::app

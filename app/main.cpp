@@ -6,7 +6,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    qv::QtMessagePort messages;
-    qv::QtClipboardPort clipboard;
-    return qv::runQuorvan(messages, clipboard);
+    qv::platform::QtMessagePort messages;
+    qv::platform::QtClipboardPort clipboard;
+    return qv::app::runQuorvan(messages, clipboard);
 }

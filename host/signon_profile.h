@@ -17,7 +17,7 @@ namespace qv::host {
 
 struct SignonProfile {
     QString company;
-    DatabaseSetting database;
+    platform::DatabaseSetting database;
     QString folder;
 };
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <string_view>
 
-namespace qv {
+namespace qv::platform {
 namespace {
 
 using Kind = TsqlToken::Kind;
@@ -75,4 +75,4 @@ void requireSingleSelect(const QString& sql) {
         refuse(QStringLiteral("is empty"));
 }
 
-}  // namespace qv
+}  // namespace qv::platform

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace qv {
+namespace qv::platform {
 
 // Throws DbError naming what is wrong unless sql is a single SELECT statement: its first
 // token (after blanks and comments) is SELECT; it has no ';' (the printout appends a sort
@@ -15,4 +15,4 @@ namespace qv {
 // than after UNION, EXCEPT or INTERSECT.
 void requireSingleSelect(const QString& sql);
 
-}  // namespace qv
+}  // namespace qv::platform

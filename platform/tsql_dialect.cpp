@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace qv {
+namespace qv::platform {
 namespace {
 
 using Kind = TsqlToken::Kind;
@@ -216,4 +216,4 @@ QString rewriteTsqlForSqlite(const QString& tsql) {
     return Rewriter(tsql).run();
 }
 
-}  // namespace qv
+}  // namespace qv::platform

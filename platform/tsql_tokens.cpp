@@ -1,6 +1,6 @@
 #include "platform/tsql_tokens.h"
 
-namespace qv {
+namespace qv::platform {
 namespace {
 
 using Kind = TsqlToken::Kind;
@@ -82,4 +82,4 @@ std::vector<TsqlToken> tokenizeTsql(const QString& s) {
     return tokens;
 }
 
-}  // namespace qv
+}  // namespace qv::platform

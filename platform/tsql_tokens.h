@@ -10,7 +10,7 @@
 
 #include <vector>
 
-namespace qv {
+namespace qv::platform {
 
 struct TsqlToken {
     enum class Kind { Space, Comment, String, Bracketed, Quoted, Number, Word, Variable, Punct };
@@ -29,4 +29,4 @@ inline QStringView tokenText(const QString& sql, const TsqlToken& token) {
     return QStringView(sql).mid(token.begin, token.end - token.begin);
 }
 
-}  // namespace qv
+}  // namespace qv::platform

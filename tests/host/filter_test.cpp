@@ -9,14 +9,14 @@
 namespace qv::host {
 namespace {
 
-const QStringList fields{"LOTNUM", "QTYLEVEL", "A", "B", "C"};
+const QStringList kFields{"LOTNUM", "QTYLEVEL", "A", "B", "C"};
 
 SqlCondition translate(const QString& filter) {
-    return toSqlCondition(parseFilter(filter, fields).get());
+    return toSqlCondition(parseFilter(filter, kFields).get());
 }
 
 QString errorOf(const QString& filter) {
-    return test::thrownText<HostError>([&] { parseFilter(filter, fields); });
+    return tests::thrownText<HostError>([&] { parseFilter(filter, kFields); });
 }
 
 TEST(Filter, TranslatesWithEveryConstantBound) {
@@ -35,7 +35,7 @@ TEST(Filter, TranslatesWithEveryConstantBound) {
 
     EXPECT_EQ(translate("A<=1 AND B>2 AND C<3").sql, "(([A] <= ?) AND ([B] > ?) AND ([C] < ?))");
     EXPECT_TRUE(translate("   ").sql.isEmpty());
-    EXPECT_EQ(parseFilter(QString(), fields), nullptr);
+    EXPECT_EQ(parseFilter(QString(), kFields), nullptr);
 }
 
 TEST(Filter, AndBindsTighterThanOr) {
@@ -81,7 +81,7 @@ TEST(Filter, LongFlatChainsAreWrittenWithoutDeepRecursion) {
         const QString filter = comparisons.join(QLatin1String(joiner));
         SqlCondition condition;
         std::unique_ptr<QThread> thread(QThread::create(
-            [&] { condition = toSqlCondition(parseFilter(filter, fields).get()); }));
+            [&] { condition = toSqlCondition(parseFilter(filter, kFields).get()); }));
         thread->setStackSize(256 * 1024);
         thread->start();
         thread->wait();

@@ -67,8 +67,8 @@ TEST_F(SessionTest, WithoutProfileTheDemoCompanyOpens) {
 }
 
 TEST_F(SessionTest, ProfileNamesTheCompany) {
-    test::TestCompany company;
-    test::fillSampleCompany(company);
+    tests::TestCompany company;
+    tests::fillSampleCompany(company);
     writeProfile("; site profile\n[other]\nx = 1\n[SignOn]\nCompany = BRISVL\ndatabase = sqlite:" +
                  company.path().toUtf8() + "\nfolder = \"" + company.folder().toUtf8() + "\"\n");
     int first = 0, second = 0;
@@ -118,10 +118,10 @@ TEST_F(SessionTest, FileThatIsNoCompanyGivesASessionNotOpened) {
 }
 
 TEST_F(SessionTest, LockedCompanyGivesTheLockAsTheReason) {
-    if (!test::LockHolder::available())
+    if (!tests::LockHolder::available())
         GTEST_SKIP() << "no sqlite3 shell to hold a lock";
-    test::TestCompany company;
-    const test::LockHolder lock(company.path());
+    tests::TestCompany company;
+    const tests::LockHolder lock(company.path());
     const QString failure =
         failureFor("[signon]\ncompany = X\ndatabase = sqlite:" + company.path().toUtf8() + "\n");
     EXPECT_EQ(failure.toStdString(), "cannot read the database of company X: database is locked");
@@ -141,7 +141,7 @@ TEST_F(SessionTest, TheReadmesProfileExampleReadsAsPrinted) {
     const auto profile = readSignonProfile(signonProfilePath());
     ASSERT_TRUE(profile.has_value());
     EXPECT_EQ(profile->company, "BRISVALE");
-    EXPECT_EQ(profile->database.kind, DatabaseSetting::Kind::Odbc);
+    EXPECT_EQ(profile->database.kind, platform::DatabaseSetting::Kind::Odbc);
     EXPECT_EQ(profile->folder, "/srv/accounting");
 }
 
@@ -176,7 +176,7 @@ TEST_F(SessionTest, ProfileDefaultsToOdbc) {
     const auto profile = readSignonProfile(signonProfilePath());
     ASSERT_TRUE(profile.has_value());
     EXPECT_EQ(profile->company, "BRISVL");
-    EXPECT_EQ(profile->database.kind, DatabaseSetting::Kind::Odbc);
+    EXPECT_EQ(profile->database.kind, platform::DatabaseSetting::Kind::Odbc);
     EXPECT_TRUE(profile->folder.isEmpty());
 }
 

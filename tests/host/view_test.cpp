@@ -17,8 +17,8 @@ namespace {
 class ViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::fillSampleCompany(company);
-        session = test::sessionOn(company);
+        tests::fillSampleCompany(company);
+        session = tests::sessionOn(company);
         ASSERT_TRUE(session->isOpened()) << session->failure().toStdString();
         link = session->openDbLink(1, 1);
     }
@@ -35,10 +35,10 @@ protected:
     }
 
     static QString errorOf(const std::function<void()>& call) {
-        return test::thrownText<HostError>(call);
+        return tests::thrownText<HostError>(call);
     }
 
-    test::TestCompany company;
+    tests::TestCompany company;
     std::unique_ptr<HostSession> session;
     std::shared_ptr<DbLink> link;
 };
@@ -59,7 +59,8 @@ TEST_F(ViewTest, FieldNumbersAreNamedAndRecordsComeInKeyOrder) {
 
 // The demo schema and the field numbers cannot drift apart: each number names its column.
 TEST_F(ViewTest, FieldNumbersNameTheDemoSchemasColumnsAtThosePlaces) {
-    auto connection = Connection::open(connectionString("TEST"), company.setting());
+    auto connection =
+        platform::Connection::open(platform::connectionString("TEST"), company.setting());
     for (const ViewDefinition& definition : viewDefinitions()) {
         QSqlQuery info("SELECT name FROM pragma_table_info('" + definition.table + "')",
                        connection->database());
@@ -182,15 +183,15 @@ protected:
         data::execSql(db.get(),
                       "CREATE TABLE ICLOC (LOCATION CHAR(6) PRIMARY KEY, [DESC] CHAR(60), "
                       "INACTIVE INTEGER); INSERT INTO ICLOC VALUES ('A1', 'Aisle one', 0)");
-        test::addOdbcDataSource(dir.path(), "BRISVALE", file);
+        tests::addOdbcDataSource(dir.path(), "BRISVALE", file);
     }
     std::unique_ptr<View> open(const QString& viewId) {
-        const DatabaseSetting setting =
-            GetParam() ? DatabaseSetting{} : DatabaseSetting::sqlite(file);
+        const platform::DatabaseSetting setting =
+            GetParam() ? platform::DatabaseSetting{} : platform::DatabaseSetting::sqlite(file);
         return DbLink("BRISVALE", setting, 1, 1).openView(viewId);
     }
     static QString errorOf(const std::function<void()>& call) {
-        return test::thrownText<HostError>(call);
+        return tests::thrownText<HostError>(call);
     }
 
     QTemporaryDir dir;
@@ -213,9 +214,9 @@ TEST_P(EitherKindView, SqlViewRunsNothingButASingleSelect) {
 
 // Another process holds the company file: the driver's words say so, not a missing table.
 TEST_P(EitherKindView, ALockedCompanyIsReportedAsLocked) {
-    if (!test::LockHolder::available())
+    if (!tests::LockHolder::available())
         GTEST_SKIP() << "no sqlite3 shell to hold a lock";
-    const test::LockHolder lock(file);
+    const tests::LockHolder lock(file);
     const QString text = errorOf([&] { open("IC0370"); });
     EXPECT_TRUE(text.startsWith("IC0370: ") && text.contains("database is locked"))
         << text.toStdString();

@@ -8,7 +8,9 @@ namespace {
 
 // The refusal's text for a statement, or "" when it may run.
 std::string refusal(const QString& sql) {
-    return qv::test::thrownText<qv::DbError>([&] { qv::requireSingleSelect(sql); }).toStdString();
+    return qv::tests::thrownText<qv::platform::DbError>(
+               [&] { qv::platform::requireSingleSelect(sql); })
+        .toStdString();
 }
 
 TEST(StatementGuard, RefusesAnythingButOneSelectNamingWhy) {

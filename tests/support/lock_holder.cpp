@@ -8,7 +8,7 @@
 
 #include <stdexcept>
 
-namespace qv::test {
+namespace qv::tests {
 namespace {
 
 QString shellPath() {
@@ -56,4 +56,4 @@ LockHolder::~LockHolder() {
         shell_.kill();
 }
 
-}  // namespace qv::test
+}  // namespace qv::tests

@@ -6,7 +6,7 @@
 #include <QProcess>
 #include <QString>
 
-namespace qv::test {
+namespace qv::tests {
 
 class LockHolder {
 public:
@@ -23,4 +23,4 @@ private:
     QProcess shell_;
 };
 
-}  // namespace qv::test
+}  // namespace qv::tests

@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-namespace qv::test {
+namespace qv::tests {
 namespace {
 
 void append(const QString& path, const QString& text) {
@@ -28,4 +28,4 @@ void addOdbcDataSource(const QString& folder, const QString& name, const QString
     qputenv("ODBCINI", dir.filePath("odbc.ini").toUtf8());
 }
 
-}  // namespace qv::test
+}  // namespace qv::tests

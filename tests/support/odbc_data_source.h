@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace qv::test {
+namespace qv::tests {
 
 // Adds the data source `name` over the SQLite file databaseFile to the configuration kept in
 // folder (odbcinst.ini, odbc.ini) and points this process's unixODBC at it. NoCreat=1: a
@@ -12,4 +12,4 @@ namespace qv::test {
 // waited for one second, not the driver's hundred.
 void addOdbcDataSource(const QString& folder, const QString& name, const QString& databaseFile);
 
-}  // namespace qv::test
+}  // namespace qv::tests

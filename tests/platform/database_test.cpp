@@ -14,16 +14,16 @@
 
 namespace {
 
-using qv::Connection;
-using qv::DatabaseSetting;
-using qv::DbError;
-using qv::Recordset;
+using qv::platform::Connection;
+using qv::platform::DatabaseSetting;
+using qv::platform::DbError;
+using qv::platform::Recordset;
 
 // Writes a SQLite file from a script, with the T-SQL functions available to it.
 void writeDatabase(const QString& path, const char* script) {
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-    ASSERT_EQ(qv::registerTsqlFunctions(db), SQLITE_OK);
+    ASSERT_EQ(qv::platform::registerTsqlFunctions(db), SQLITE_OK);
     char* error = nullptr;
     const int rc = sqlite3_exec(db, script, nullptr, nullptr, &error);
     EXPECT_EQ(rc, SQLITE_OK) << (error ? error : "");
@@ -31,7 +31,7 @@ void writeDatabase(const QString& path, const char* script) {
     sqlite3_close(db);
 }
 
-const auto errorOf = [](auto&& call) { return qv::test::thrownText<DbError>(call); };
+const auto errorOf = [](auto&& call) { return qv::tests::thrownText<DbError>(call); };
 
 constexpr const char* kCompany = R"(
     CREATE TABLE ICXLOT (LOTNUM CHAR(15) COLLATE TSQL_CI, ITEMNUM CHAR(24) COLLATE TSQL_CI,
@@ -52,10 +52,10 @@ TEST(DatabaseSetting, ParsesTheProfileForms) {
 }
 
 TEST(DatabaseSetting, ConnectionStringNamesTheCompany) {
-    EXPECT_EQ(qv::connectionString("ABC"),
+    EXPECT_EQ(qv::platform::connectionString("ABC"),
               "Provider=MSDASQL.1;Persist Security Info=true;Data Source=ABC");
-    EXPECT_EQ(qv::dataSourceOf(qv::connectionString("SAM INC")), "SAM INC");
-    EXPECT_EQ(qv::dataSourceOf("Data Source=X;User Id=y"), "X");
+    EXPECT_EQ(qv::platform::dataSourceOf(qv::platform::connectionString("SAM INC")), "SAM INC");
+    EXPECT_EQ(qv::platform::dataSourceOf("Data Source=X;User Id=y"), "X");
 }
 
 class SqliteDatabase : public ::testing::Test {
@@ -66,7 +66,8 @@ protected:
         writeDatabase(path_, kCompany);
     }
     std::unique_ptr<Connection> open() {
-        return Connection::open(qv::connectionString("CO"), DatabaseSetting::sqlite(path_));
+        return Connection::open(qv::platform::connectionString("CO"),
+                                DatabaseSetting::sqlite(path_));
     }
 
     QTemporaryDir dir_;
@@ -128,7 +129,7 @@ TEST_F(SqliteDatabase, OpensReadOnlyAndNeverCreatesAMissingFile) {
         for (const char* sql : {"DELETE FROM ICXLOT", "CREATE TABLE T (A)"}) {
             QSqlQuery write(connection->database());
             EXPECT_FALSE(write.exec(sql));
-            EXPECT_TRUE(qv::errorText(write.lastError()).contains("readonly")) << sql;
+            EXPECT_TRUE(qv::platform::errorText(write.lastError()).contains("readonly")) << sql;
         }
     }
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -162,8 +163,8 @@ protected:
         writeDatabase(file(),
                       "CREATE TABLE ICITEM (ITEMNO CHAR(24), [DESC] CHAR(60), NOTE TEXT);"
                       "INSERT INTO ICITEM VALUES ('A100', 'Flour', NULL), ('B200', 'Salt', '');");
-        qv::test::addOdbcDataSource(dir_->path(), "BRISVALE", file());
-        qv::test::addOdbcDataSource(dir_->path(), "NOFILE", dir_->filePath("missing.sqlite"));
+        qv::tests::addOdbcDataSource(dir_->path(), "BRISVALE", file());
+        qv::tests::addOdbcDataSource(dir_->path(), "NOFILE", dir_->filePath("missing.sqlite"));
     }
     static void TearDownTestSuite() { delete dir_; }
     static QString file() { return dir_->filePath("brisvale.sqlite"); }
@@ -171,7 +172,8 @@ protected:
 };
 
 TEST_F(OdbcDatabase, ReadsThroughTheDataSourceNamedLikeTheCompanyAndNamesAMissingOne) {
-    auto connection = Connection::open(qv::connectionString("BRISVALE"), DatabaseSetting{});
+    auto connection =
+        Connection::open(qv::platform::connectionString("BRISVALE"), DatabaseSetting{});
     EXPECT_FALSE(connection->isSqlite());
     const QString sql = "SELECT ITEMNO, [DESC] AS ItemDesc, NOTE FROM ICITEM ORDER BY ITEMNO";
     EXPECT_EQ(connection->prepareStatement(sql), sql);
@@ -189,8 +191,8 @@ TEST_F(OdbcDatabase, ReadsThroughTheDataSourceNamedLikeTheCompanyAndNamesAMissin
     EXPECT_TRUE(
         errorOf([&] { Recordset(*connection, "SELECT NOSUCH FROM ICITEM"); }).contains("NOSUCH"));
 
-    const QString text =
-        errorOf([] { Connection::open(qv::connectionString("NOCOMPANY"), DatabaseSetting{}); });
+    const QString text = errorOf(
+        [] { Connection::open(qv::platform::connectionString("NOCOMPANY"), DatabaseSetting{}); });
     EXPECT_TRUE(text.contains("NOCOMPANY")) << text.toStdString();
     EXPECT_TRUE(text.contains("not found", Qt::CaseInsensitive)) << text.toStdString();
 }
@@ -201,17 +203,19 @@ TEST_F(OdbcDatabase, WritesAreRolledBackWhenTheConnectionGoes) {
     };
     {
         // Past the statement check, a write the driver takes is rolled back.
-        auto connection = Connection::open(qv::connectionString("BRISVALE"), DatabaseSetting{});
+        auto connection =
+            Connection::open(qv::platform::connectionString("BRISVALE"), DatabaseSetting{});
         QSqlQuery(connection->database()).exec("DELETE FROM ICITEM");
         EXPECT_EQ(itemCount(*connection), 0);
     }
-    auto connection = Connection::open(qv::connectionString("BRISVALE"), DatabaseSetting{});
+    auto connection =
+        Connection::open(qv::platform::connectionString("BRISVALE"), DatabaseSetting{});
     EXPECT_EQ(itemCount(*connection), 2);
 }
 
 TEST_F(OdbcDatabase, ADataSourceWhoseFileIsMissingFailsAndCreatesNone) {
-    const QString text =
-        errorOf([] { Connection::open(qv::connectionString("NOFILE"), DatabaseSetting{}); });
+    const QString text = errorOf(
+        [] { Connection::open(qv::platform::connectionString("NOFILE"), DatabaseSetting{}); });
     EXPECT_TRUE(text.contains("NOFILE")) << text.toStdString();
     EXPECT_FALSE(QFile::exists(dir_->filePath("missing.sqlite")));
 }
@@ -238,7 +242,7 @@ TEST_F(OdbcDatabase, EitherKindRunsNothingButASingleSelect) {
         "SELECT COUNT(*) FROM ICITEM; DELETE FROM ICITEM",
     };
     for (const DatabaseSetting& setting : {DatabaseSetting{}, DatabaseSetting::sqlite(file())}) {
-        auto connection = Connection::open(qv::connectionString("BRISVALE"), setting);
+        auto connection = Connection::open(qv::platform::connectionString("BRISVALE"), setting);
         for (const QString& sql : statements) {
             const QString text = errorOf([&] { Recordset(*connection, sql); });
             EXPECT_TRUE(text.startsWith("Only a single SELECT statement can be run: this one "))
