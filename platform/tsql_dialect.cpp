@@ -143,7 +143,12 @@ private:
         out += span(word + 1, typeFirst);  // blanks, "(" and blanks, as written
         out += QStringLiteral("'%1'").arg(type);
         out += span(typeEnd, comma + 1);
+        // The value is rewritten by recursion; SQLite's parser gives up on nesting far
+        // shallower than this bound, so it refuses nothing that could run.
+        if (++convertDepth_ > kMaxConvertDepth)
+            refuse(QStringLiteral("CONVERT nested more than %1 deep").arg(kMaxConvertDepth));
         out += rewrite(comma + 1, close);
+        --convertDepth_;
         out += text(close);
         return close + 1;
     }
@@ -206,8 +211,11 @@ private:
         return out;
     }
 
+    static constexpr int kMaxConvertDepth = 100;
+
     const QString& sql_;
     std::vector<TsqlToken> tokens_;
+    int convertDepth_ = 0;  // CONVERTs open around the token being rewritten
 };
 
 }  // namespace

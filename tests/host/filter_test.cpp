@@ -1,8 +1,7 @@
 #include "host/filter.h"
 #include "host/host_error.h"
+#include "tests/support/small_stack.h"
 #include "tests/support/thrown_text.h"
-
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -68,8 +67,7 @@ TEST(Filter, NestingIsBoundedRatherThanOverflowingTheStack) {
 }
 
 // Typed text can carry a filter of its own: chains of any length are parsed, written and
-// freed without recursing once per comparison. Run on a thread with a small stack, so a
-// recursion that deep fails here whatever the main thread's stack.
+// freed without recursing once per comparison.
 TEST(Filter, LongFlatChainsAreWrittenWithoutDeepRecursion) {
     constexpr int kComparisons = 50000;
     const std::pair<const char*, int> chains[] = {
@@ -80,11 +78,7 @@ TEST(Filter, LongFlatChainsAreWrittenWithoutDeepRecursion) {
             comparisons << QStringLiteral("A = %1").arg(i);
         const QString filter = comparisons.join(QLatin1String(joiner));
         SqlCondition condition;
-        std::unique_ptr<QThread> thread(QThread::create(
-            [&] { condition = toSqlCondition(parseFilter(filter, kFields).get()); }));
-        thread->setStackSize(256 * 1024);
-        thread->start();
-        thread->wait();
+        tests::runOnSmallStack([&] { condition = translate(filter); });
         EXPECT_EQ(condition.values.size(), values) << joiner;
         EXPECT_EQ(condition.values.last(), qlonglong(kComparisons - 1));
         EXPECT_EQ(condition.sql.count(u'('), condition.sql.count(u')'));

@@ -1,5 +1,6 @@
 #include "platform/tsql_dialect.h"
 #include "platform/database.h"
+#include "tests/support/small_stack.h"
 #include "tests/support/thrown_text.h"
 
 #include <gtest/gtest.h>
@@ -58,6 +59,20 @@ TEST(TsqlDialect, RewritesConvertIncludingNestedCalls) {
               "tsql_convert ( 'varchar (20)' , (a + (b * 2)) ), CONVERT");
     EXPECT_EQ(rewriteTsqlForSqlite("CONVERT(INT, CONVERT(CHAR(4), f(1, 2)))"),
               "tsql_convert('INT', tsql_convert('CHAR(4)', f(1, 2)))");
+}
+
+// A CONVERT inside another one is rewritten by recursion: nesting deeper than SQLite could
+// parse is refused before it runs out of stack.
+TEST(TsqlDialect, NestingOfConvertIsBounded) {
+    const auto nested = [](int depth) {
+        return QString("CONVERT(INT, ").repeated(depth) + "1" + QString(")").repeated(depth);
+    };
+    EXPECT_EQ(refusal(nested(100)), "");
+    QString text;
+    qv::tests::runOnSmallStack([&] { text = refusal(nested(5000)); });
+    EXPECT_EQ(text.toStdString(),
+              "The embedded SQLite company cannot run this statement: CONVERT "
+              "nested more than 100 deep is not supported.");
 }
 
 TEST(TsqlDialect, RefusesWhatSqliteWouldReadDifferently) {
