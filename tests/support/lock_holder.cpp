@@ -36,8 +36,9 @@ LockHolder::LockHolder(const QString& databaseFile) {
     if (!shell_.waitForStarted())
         throw std::runtime_error("Cannot start the sqlite3 shell: " +
                                  shell_.errorString().toStdString());
-    // The shell waits for more input with the transaction open.
-    shell_.write("BEGIN EXCLUSIVE;\n");
+    // The shell waits for more input with the transaction open. It waits in turn while the
+    // check below reads the file, or it would give up at once.
+    shell_.write(".timeout 10000\nBEGIN EXCLUSIVE;\n");
     shell_.waitForBytesWritten();
     const QDeadlineTimer deadline(10000);
     while (!isLocked(databaseFile)) {
