@@ -62,7 +62,7 @@ void requireSingleSelect(const QString& sql) {
             first = false;
         } else if (token.kind == Kind::Punct) {
             if (text == u";")
-                refuse(QStringLiteral("contains ; (a second statement)"));
+                refuse(QStringLiteral("contains the statement separator ;"));
             depth += text == u"(" ? 1 : text == u")" ? -1 : 0;
         } else if (isForbidden(word)) {
             refuse(QStringLiteral("contains %1").arg(text));

@@ -13,22 +13,17 @@ std::string refusal(const QString& sql) {
         .toStdString();
 }
 
+// The writes and statements joined by ';' are run against both kinds of connection in
+// database_test.cpp; here the forms that are harder to see.
 TEST(StatementGuard, RefusesAnythingButOneSelectNamingWhy) {
     const std::pair<const char*, const char*> cases[] = {
-        {"INSERT INTO ICITEM VALUES ('X')", "begins with INSERT"},
         {"update ICITEM SET NOTE = 'x'", "begins with update"},
-        {"DELETE FROM ICITEM", "begins with DELETE"},
-        {"COMMIT", "begins with COMMIT"},
-        {"ATTACH DATABASE '/tmp/x.sqlite' AS x", "begins with ATTACH"},
-        {"PRAGMA writable_schema = 1", "begins with PRAGMA"},
-        {"VACUUM INTO '/tmp/copy.sqlite'", "begins with VACUUM"},
         {"WITH x AS (SELECT 1 AS A) SELECT A FROM x", "begins with WITH"},
         {"(SELECT 1)", "begins with ("},
         // Comments are no statement: what follows them counts.
         {"/* SELECT */ DELETE FROM ICITEM", "begins with DELETE"},
         {"-- SELECT\nDELETE FROM ICITEM", "begins with DELETE"},
-        {"SELECT 1; DELETE FROM ICITEM", "contains ; (a second statement)"},
-        {"SELECT 1 FROM ICITEM;", "contains ; (a second statement)"},
+        {"SELECT 1 FROM ICITEM;", "contains the statement separator ;"},
         // T-SQL runs a batch of statements without any ';' between them.
         {"SELECT 1 DELETE FROM ICITEM", "contains DELETE"},
         {"SELECT 1 EXEC('DROP TABLE ICITEM')", "contains EXEC"},
