@@ -3,10 +3,10 @@
 #include "app/handler_guard.h"
 #include "app/text_viewer.h"
 #include "app/version_info.h"
+#include "platform/program_files.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -91,8 +91,8 @@ AboutBox::AboutBox(const QString& appTitle, HandlerGuard& guard, QWidget* parent
 }
 
 QString AboutBox::documentationPath() {
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QStringLiteral("TALLORIN9DOC.txt"));
+    return platform::programFilePath(QCoreApplication::applicationDirPath(),
+                                     QStringLiteral("TALLORIN9DOC.txt"));
 }
 
 TextViewer* AboutBox::cmdSysInfo_Click() {
