@@ -3,6 +3,7 @@
 #include "app/about_box.h"
 #include "app/clickable_label.h"
 #include "app/event_hook.h"
+#include "app/report_commands.h"
 #include "app/text_viewer.h"
 #include "app/window_texts.h"
 #include "host/data_source.h"
@@ -487,6 +488,7 @@ void Form2::connectHandlers() {
     handle(mnuAbout, &QAction::triggered, tr("About"), [this] { mnuAbout_Click(); });
     connect(cmdQuit, &QPushButton::clicked, this, &Form2::cmdQuit_Click);
     connectSearchHandlers();
+    app::connectReportCommands(*this);
     handle(orderLines, &OrderLinesModel::columnsReplaced, tr("Order lines"), [this] {
         std::vector<int> widths;
         for (const ListColumn& column : orderLines->columns())

@@ -17,6 +17,8 @@ inline constexpr auto kNoSpreadsheetApp =
 inline constexpr auto kNoRecordsFound = u"No Records Found - Skipping ";
 inline constexpr auto kPrintoutStarted = u"Excel Printout Started";
 inline constexpr auto kPrintoutReady = u"Excel Printout Ready";
+inline constexpr auto kPrintoutRunning =
+    u"A printout is already running. Start the next one when it is ready.";
 
 // A query text this short means no search has been run (or it was cleared).
 bool hasQueryToPrint(const QString& queryText);

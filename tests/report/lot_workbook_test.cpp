@@ -2,11 +2,10 @@
 // what a spreadsheet application will find in it.
 #include "data/demo_company.h"
 #include "report/lot_report_writer.h"
+#include "tests/support/workbook_reader.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -47,13 +46,7 @@ protected:
         LotReportWriter writer(dir.path(), fontSize, kNow);
         writer.writeRows(records);
         writer.finish(layout, records.size(), logo);
-        QProcess reader;
-        reader.start("/usr/bin/python3", {QStringLiteral(QV_READ_WORKBOOK_SCRIPT), writer.path()});
-        EXPECT_TRUE(reader.waitForFinished(60000));
-        EXPECT_EQ(reader.exitCode(), 0)
-            << "openpyxl (Debian python3-openpyxl) could not read the workbook: "
-            << reader.readAllStandardError().toStdString();
-        return QJsonDocument::fromJson(reader.readAllStandardOutput()).object();
+        return qv::test::readWorkbook(writer.path());
     }
 
     QTemporaryDir dir;
