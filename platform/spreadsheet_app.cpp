@@ -1,5 +1,7 @@
 #include "platform/spreadsheet_app.h"
 
+#include "platform/xlsx_writer.h"
+
 #include <QDesktopServices>
 #include <QProcess>
 #include <QStandardPaths>
@@ -42,8 +44,10 @@ void DesktopSpreadsheetApp::show(const QString& path) {
 }
 
 void DesktopSpreadsheetApp::print(const QString& path) {
+    const QString profile = QUrl::fromLocalFile(workbookFolder() + "/office-profile").toString();
     QProcess process;
-    process.start(printProgram_, {QStringLiteral("--headless"), QStringLiteral("-p"), path});
+    process.start(printProgram_, {"-env:UserInstallation=" + profile, QStringLiteral("--headless"),
+                                  QStringLiteral("-p"), path});
     if (!process.waitForStarted())
         throw SpreadsheetAppError(QStringLiteral("Cannot start %1 to print %2: %3")
                                       .arg(printProgram_, path, process.errorString()));

@@ -28,7 +28,10 @@ public:
 };
 
 // Shows through the desktop's handler for the file type; prints with
-// `<printProgram> --headless -p FILE`, started without a shell and waited for.
+// `<printProgram> -env:UserInstallation=<profile> --headless -p FILE`, started without a
+// shell and waited for. The office profile is the program's own (in the workbook folder):
+// with the user's, a LibreOffice already open would take the job over and the command would
+// end before the file was printed.
 class DesktopSpreadsheetApp : public SpreadsheetApp {
 public:
     static constexpr int kPrintTimeoutMs = 5 * 60 * 1000;

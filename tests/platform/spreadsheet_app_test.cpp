@@ -42,7 +42,9 @@ TEST_F(StandInPrinter, GetsTheFileAsOneArgumentWithoutAShell) {
     EXPECT_TRUE(app.available(SpreadsheetApp::Use::Print));
     const QString path = dir.filePath("lots $(touch hacked); x.xlsx");
     app.print(path);
-    EXPECT_EQ(args(), "--headless\n-p\n" + path + "\n");
+    // An office profile of its own, so an office the user has open does not take the job.
+    EXPECT_EQ(args(), "-env:UserInstallation=file://" + qEnvironmentVariable("XDG_CACHE_HOME") +
+                          "/quorvan/office-profile\n--headless\n-p\n" + path + "\n");
     EXPECT_FALSE(QFile::exists(dir.filePath("hacked")));
 }
 

@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -53,8 +54,10 @@ TEST_P(LotReportPdfTest, HundredRowsPrintOnePageWide) {
 
     // A profile of its own, so a LibreOffice the user has open is neither used nor disturbed.
     QProcess convert;
-    convert.start(soffice, {"-env:UserInstallation=file://" + dir.filePath("profile"), "--headless",
-                            "--convert-to", "pdf", "--outdir", dir.path(), writer.path()});
+    convert.start(
+        soffice,
+        {"-env:UserInstallation=" + QUrl::fromLocalFile(dir.filePath("profile")).toString(),
+         "--headless", "--convert-to", "pdf", "--outdir", dir.path(), writer.path()});
     ASSERT_TRUE(convert.waitForFinished(180000));
     const QString pdf = dir.filePath(QFileInfo(writer.path()).completeBaseName() + ".pdf");
     ASSERT_TRUE(QFileInfo::exists(pdf)) << convert.readAllStandardError().toStdString();
