@@ -87,8 +87,8 @@ void ReportCommands::printout() {
     if (const auto refusal = report::versionRefusal(platform::XlsxWriter::kFormatVersion))
         return inform(*refusal);
 
-    const QString connection = connectionString(form_.HostSession->companyId());
-    const DatabaseSetting setting = form_.HostSession->database();
+    const QString connection = platform::connectionString(form_.HostSession->companyId());
+    const platform::DatabaseSetting setting = form_.HostSession->database();
     report::ReportRecords records;
     platform::runInBackground(
         [&] { records = report::readReportRecords(connection, setting, query); });

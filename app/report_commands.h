@@ -9,15 +9,13 @@
 #include <functional>
 #include <memory>
 
-namespace qv {
-class Form2;
-}
-
 namespace qv::platform {
 class SpreadsheetApp;
 }
 
 namespace qv::app {
+
+class Form2;
 
 // The printout commands of one window, and the state they keep between printouts.
 class ReportCommands : public QObject {

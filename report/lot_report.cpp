@@ -10,6 +10,7 @@ namespace qv::report {
 namespace {
 
 using platform::Cell;
+using platform::NumberFormat;
 using platform::CellStyle;
 using platform::HAlign;
 using platform::SheetRow;
@@ -114,9 +115,9 @@ platform::WorkbookLayout workbookLayout(int fontSize) {
 std::vector<SheetRow> titleRows(const QDateTime& now) {
     std::vector<SheetRow> rows(3);
     rows[0] = {1,
-               {text(D, formatDate(now.date()), CentredText),
+               {text(D, platform::formatDate(now.date()), CentredText),
                 text(E, QStringLiteral("Brisvale"), RightNumber)}};
-    rows[1] = {2, {text(D, formatTime(now.time()), CentredText)}};
+    rows[1] = {2, {text(D, platform::formatTime(now.time()), CentredText)}};
     rows[2].row = kHeadingRow;
     const std::pair<Column, const char*> headings[] = {
         {A, "Num"},       {B, "Location"}, {C, "Item Number"}, {D, "LotNumber"},
@@ -137,7 +138,7 @@ std::optional<SheetRow> ReportRows::add(const ReportRecords& records, qsizetype 
         return std::nullopt;
     const QStringView item = records.text(i, Field::ITEMNUM);
     const QStringView uom = records.text(i, Field::UOM);
-    const double qty = roundHalfEven(records.quantity(i), 2);
+    const double qty = platform::roundHalfEven(records.quantity(i), 2);
 
     const bool sameLocation = !first_ && location == lastLocation_;
     const bool sameItem = !first_ && item == lastItem_;

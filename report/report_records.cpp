@@ -32,12 +32,13 @@ void ReportRecords::add(const ReportRecord& r) {
     records_.push_back(stored);
 }
 
-ReportRecords readReportRecords(const QString& connectionString, const DatabaseSetting& setting,
+ReportRecords readReportRecords(const QString& connectionString,
+                                const platform::DatabaseSetting& setting,
                                 const QString& statement) {
-    const auto connection = Connection::open(connectionString, setting);
+    const auto connection = platform::Connection::open(connectionString, setting);
     ReportRecords records;
     {
-        Recordset recordset(*connection, reportQuery(statement));
+        platform::Recordset recordset(*connection, reportQuery(statement));
         std::array<int, kColumns.size()> index{};
         for (std::size_t c = 0; c < kColumns.size(); ++c)
             index[c] = recordset.fieldIndex(QString::fromLatin1(kColumns[c]));

@@ -11,9 +11,9 @@
 #include <array>
 #include <vector>
 
-namespace qv {
+namespace qv::platform {
 struct DatabaseSetting;
-}  // namespace qv
+}  // namespace qv::platform
 
 namespace qv::report {
 
@@ -66,7 +66,8 @@ private:
 
 // Opens a connection of its own, runs reportQuery(statement) and reads every record by
 // column name. Throws DbError with the driver's text (also for a missing column).
-ReportRecords readReportRecords(const QString& connectionString, const DatabaseSetting& setting,
+ReportRecords readReportRecords(const QString& connectionString,
+                                const platform::DatabaseSetting& setting,
                                 const QString& statement);
 
 }  // namespace qv::report

@@ -5,9 +5,8 @@
 #include "host/field_edit_control.h"
 #include "host/go_button.h"
 #include "host/signon_profile.h"
-#include "platform/clipboard.h"
-#include "platform/messages.h"
 #include "report/printout.h"
+#include "tests/support/recording_ports.h"
 #include "tests/support/recording_spreadsheet_app.h"
 #include "tests/support/test_company.h"
 #include "tests/support/workbook_reader.h"
@@ -46,7 +45,7 @@ protected:
         company.addLot("L03", "SACK", "WH1", 40);
         qv::host::writeSignonProfile(qv::host::signonProfilePath(), "TEST",
                                      "sqlite:" + company.path(), company.folder());
-        form = std::make_unique<qv::Form2>(messages, clipboard);
+        form = std::make_unique<qv::app::Form2>(messages, clipboard);
         ASSERT_TRUE(form->Form_Load());
         commands = form->findChild<qv::app::ReportCommands*>();
         ASSERT_NE(commands, nullptr);
@@ -62,11 +61,11 @@ protected:
     }
     QString status() const { return form->lblStatus->text(); }
 
-    qv::test::TestCompany company;
-    qv::RecordingMessagePort messages;
-    qv::RecordingClipboardPort clipboard;
-    qv::test::RecordingSpreadsheetApp app;
-    std::unique_ptr<qv::Form2> form;
+    qv::tests::TestCompany company;
+    qv::tests::RecordingMessagePort messages;
+    qv::tests::RecordingClipboardPort clipboard;
+    qv::tests::RecordingSpreadsheetApp app;
+    std::unique_ptr<qv::app::Form2> form;
     qv::app::ReportCommands* commands = nullptr;
 };
 
@@ -82,7 +81,7 @@ TEST_F(ReportCommandsTest, ExcelShowsTheReportOfTheLastSearch) {
 
     // The window's choices reach the workbook: the font size, the date, the layout and the
     // company's logo.
-    const QJsonObject book = qv::test::readWorkbook(path);
+    const QJsonObject book = qv::tests::readWorkbook(path);
     EXPECT_EQ(book["fonts"].toArray(), QJsonArray({"Segoe UI 14.0"}));
     EXPECT_EQ(book["cells"]["D1"]["value"], "2026-12-05");
     EXPECT_EQ(book["cells"]["C5"]["value"], "PEAS");
@@ -97,7 +96,7 @@ TEST_F(ReportCommandsTest, ExcelShowsTheReportOfTheLastSearch) {
     form->cmdPrint2->click();
     ASSERT_EQ(app.shown.size(), 2);
     EXPECT_NE(app.shown[1], path);
-    const QJsonObject portrait = qv::test::readWorkbook(app.shown[1]);
+    const QJsonObject portrait = qv::tests::readWorkbook(app.shown[1]);
     EXPECT_EQ(portrait["fonts"].toArray(), QJsonArray({"Segoe UI 10.0"}));
     EXPECT_EQ(portrait["print_area"], "$A$1:$I$8");
     EXPECT_EQ(portrait["orientation"], "portrait");

@@ -63,7 +63,7 @@ TEST_F(StandInPrinter, FailuresNameTheFileAndTheReason) {
     for (const auto& c : cases) {
         const QString stand = program(c.body);
         DesktopSpreadsheetApp app(stand, c.timeoutMs);
-        EXPECT_EQ(qv::test::thrownText<SpreadsheetAppError>([&] { app.print(file); }),
+        EXPECT_EQ(qv::tests::thrownText<SpreadsheetAppError>([&] { app.print(file); }),
                   stand + c.error)
             << c.body.toStdString();
     }
@@ -73,7 +73,7 @@ TEST_F(StandInPrinter, AMissingProgramIsNotAvailableAndCannotStart) {
     DesktopSpreadsheetApp app(dir.filePath("no-such-office"));
     EXPECT_FALSE(app.available(SpreadsheetApp::Use::Print));
     EXPECT_TRUE(
-        qv::test::thrownText<SpreadsheetAppError>([&] {
+        qv::tests::thrownText<SpreadsheetAppError>([&] {
             app.print("x.xlsx");
         }).startsWith("Cannot start " + dir.filePath("no-such-office") + " to print x.xlsx: "));
 }

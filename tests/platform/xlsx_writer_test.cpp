@@ -64,7 +64,7 @@ TEST(XlsxWriter, AWorkbookNotFinishedLeavesNothingBehind) {
         path = writer.path();
         writer.writeRow(textRow(2, "x"));
         // Rows only go down the sheet.
-        EXPECT_EQ(qv::test::thrownText<XlsxError>([&] { writer.writeRow(textRow(2, "y")); }),
+        EXPECT_EQ(qv::tests::thrownText<XlsxError>([&] { writer.writeRow(textRow(2, "y")); }),
                   "Row 2 comes after row 2");
     }
     EXPECT_FALSE(QFileInfo::exists(path));
@@ -78,13 +78,13 @@ TEST(XlsxWriter, AFileThatCannotBeWrittenIsReportedByName) {
     // A folder in the file's place cannot be written, whoever runs the test.
     ASSERT_TRUE(QFile::remove(writer.path()));
     ASSERT_TRUE(QDir().mkdir(writer.path()));
-    const QString error = qv::test::thrownText<XlsxError>([&] { writer.close(); });
+    const QString error = qv::tests::thrownText<XlsxError>([&] { writer.close(); });
     EXPECT_TRUE(error.startsWith("Cannot write the workbook " + writer.path() + ": "))
         << error.toStdString();
 
     QTemporaryDir gone;
     const QString missing = gone.path() + "/none";
-    EXPECT_TRUE(qv::test::thrownText<XlsxError>([&] {
+    EXPECT_TRUE(qv::tests::thrownText<XlsxError>([&] {
                     XlsxWriter(missing, "r-", oneSheet());
                 }).startsWith("Cannot create a workbook file in " + missing));
 }

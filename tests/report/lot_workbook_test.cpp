@@ -46,7 +46,7 @@ protected:
         LotReportWriter writer(dir.path(), fontSize, kNow);
         writer.writeRows(records);
         writer.finish(layout, records.size(), logo);
-        return qv::test::readWorkbook(writer.path());
+        return qv::tests::readWorkbook(writer.path());
     }
 
     QTemporaryDir dir;

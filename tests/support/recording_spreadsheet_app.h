@@ -9,7 +9,7 @@
 
 #include <functional>
 
-namespace qv::test {
+namespace qv::tests {
 
 class RecordingSpreadsheetApp : public platform::SpreadsheetApp {
 public:
@@ -36,4 +36,4 @@ public:
     QStringList printed;
 };
 
-}  // namespace qv::test
+}  // namespace qv::tests

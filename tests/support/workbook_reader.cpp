@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-namespace qv::test {
+namespace qv::tests {
 
 QJsonObject readWorkbook(const QString& path) {
     QProcess reader;
@@ -17,4 +17,4 @@ QJsonObject readWorkbook(const QString& path) {
     return QJsonDocument::fromJson(reader.readAllStandardOutput()).object();
 }
 
-}  // namespace qv::test
+}  // namespace qv::tests

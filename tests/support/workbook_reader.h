@@ -6,8 +6,8 @@
 #include <QJsonObject>
 #include <QString>
 
-namespace qv::test {
+namespace qv::tests {
 
 QJsonObject readWorkbook(const QString& path);
 
-}  // namespace qv::test
+}  // namespace qv::tests
