@@ -1,6 +1,7 @@
 #include "app/report_commands.h"
 
 #include "app/form2.h"
+#include "app/main_menu.h"
 #include "host/session.h"
 #include "platform/background_task.h"
 #include "platform/database.h"
@@ -121,23 +122,23 @@ void ReportCommands::printout() {
 void ReportCommands::chkPType_Click() {
     const report::OrientationMarks marks = report::orientationMarks(form_.chkPType->isChecked());
     form_.chkPType->setText(marks.caption);
-    form_.mnuPortrait->setChecked(marks.portraitChecked);
-    form_.mnuLandscape->setChecked(marks.landscapeChecked);
+    form_.mainMenu->mnuPortrait->setChecked(marks.portraitChecked);
+    form_.mainMenu->mnuLandscape->setChecked(marks.landscapeChecked);
 }
 
 void ReportCommands::mnuPortrait_Click() {
-    if (form_.mnuPortrait->isChecked())
+    if (form_.mainMenu->mnuPortrait->isChecked())
         return;
-    form_.mnuPortrait->setChecked(true);
-    form_.mnuLandscape->setChecked(false);
+    form_.mainMenu->mnuPortrait->setChecked(true);
+    form_.mainMenu->mnuLandscape->setChecked(false);
     form_.chkPType->setChecked(true);
 }
 
 void ReportCommands::mnuLandscape_Click() {
-    if (form_.mnuLandscape->isChecked())
+    if (form_.mainMenu->mnuLandscape->isChecked())
         return;
-    form_.mnuPortrait->setChecked(false);
-    form_.mnuLandscape->setChecked(true);
+    form_.mainMenu->mnuPortrait->setChecked(false);
+    form_.mainMenu->mnuLandscape->setChecked(true);
     form_.chkPType->setChecked(false);
 }
 
@@ -145,18 +146,17 @@ void connectReportCommands(Form2& form) {
     auto* commands = new ReportCommands(form);
     const auto handle = [&form, commands](auto* sender, auto signal, const QString& what,
                                           void (ReportCommands::*handler)()) {
-        QObject::connect(sender, signal, commands, [&form, commands, what, handler] {
-            form.guard().run(what, [commands, handler] { (commands->*handler)(); });
-        });
+        form.connectHandler(sender, signal, what, [commands, handler] { (commands->*handler)(); });
     };
-    handle(form.cmdPrint2, &QPushButton::clicked, QObject::tr("Excel Printout"),
+    handle(form.cmdPrint2, &QPushButton::clicked, Form2::tr("Excel Printout"),
            &ReportCommands::cmdPrint2_Click);
-    handle(form.mnuPickingSlip, &QAction::triggered, QObject::tr("Picking Slip"),
+    handle(form.mainMenu->mnuPickingSlip, &QAction::triggered, Form2::tr("Picking Slip"),
            &ReportCommands::mnuPickingSlip_Click);
-    const QString orientation = QObject::tr("Print Orientation");
+    const QString orientation = Form2::tr("Print Orientation");
     handle(form.chkPType, &QCheckBox::toggled, orientation, &ReportCommands::chkPType_Click);
-    handle(form.mnuPortrait, &QAction::triggered, orientation, &ReportCommands::mnuPortrait_Click);
-    handle(form.mnuLandscape, &QAction::triggered, orientation,
+    handle(form.mainMenu->mnuPortrait, &QAction::triggered, orientation,
+           &ReportCommands::mnuPortrait_Click);
+    handle(form.mainMenu->mnuLandscape, &QAction::triggered, orientation,
            &ReportCommands::mnuLandscape_Click);
 }
 

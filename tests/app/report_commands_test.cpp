@@ -2,6 +2,7 @@
 // Excel command, Picking Slip and Ctrl+P, the print orientation, and their failures.
 #include "app/report_commands.h"
 #include "app/form2.h"
+#include "app/main_menu.h"
 #include "host/field_edit_control.h"
 #include "host/go_button.h"
 #include "host/signon_profile.h"
@@ -91,8 +92,8 @@ TEST_F(ReportCommandsTest, ExcelShowsTheReportOfTheLastSearch) {
     EXPECT_EQ(book["orientation"], "landscape");
     EXPECT_EQ(book["images"].toArray().size(), 1);
 
-    form->mnu10point->trigger();
-    form->mnuPortrait->trigger();
+    form->mainMenu->mnu10point->trigger();
+    form->mainMenu->mnuPortrait->trigger();
     form->cmdPrint2->click();
     ASSERT_EQ(app.shown.size(), 2);
     EXPECT_NE(app.shown[1], path);
@@ -178,11 +179,11 @@ TEST_F(ReportCommandsTest, PickingSlipPrintsOnceThenExcelShowsAgain) {
     EXPECT_EQ(app.printed.size(), 1);
     EXPECT_EQ(app.shown.size(), 1);
 
-    form->mnuPickingSlip->trigger();
+    form->mainMenu->mnuPickingSlip->trigger();
     EXPECT_EQ(app.printed.size(), 2);
     // Without a print path the picking slip does not start; showing does not stand in.
     app.canPrint = false;
-    form->mnuPickingSlip->trigger();
+    form->mainMenu->mnuPickingSlip->trigger();
     EXPECT_EQ(messages.texts(), QStringList({text(kNoSpreadsheetApp)}));
     EXPECT_EQ(app.printed.size(), 2);
 }
@@ -197,7 +198,7 @@ TEST_F(ReportCommandsTest, FailuresToShowOrPrintAreReportedNotReady) {
 
     messages.entries.clear();
     app.printFails = true;
-    form->mnuPickingSlip->trigger();
+    form->mainMenu->mnuPickingSlip->trigger();
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].text, "Picking Slip: no printer for " + app.printed[0]);
     EXPECT_EQ(status(), "");
@@ -214,14 +215,14 @@ TEST_F(ReportCommandsTest, WindowWorksDuringAPrintoutAndRefusesASecondOne) {
             form.get(),
             [&] {
                 form->cmdPrint2->click();
-                form->mnuPortrait->trigger();
+                form->mainMenu->mnuPortrait->trigger();
                 windowAnswered = true;
             },
             Qt::QueuedConnection);
         for (int i = 0; i < 500 && !windowAnswered; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
     };
-    form->mnuPickingSlip->trigger();
+    form->mainMenu->mnuPickingSlip->trigger();
     EXPECT_TRUE(windowAnswered) << "the window did not handle events during the printout";
     EXPECT_EQ(messages.texts(), QStringList({text(kPrintoutRunning)}));
     EXPECT_EQ(app.printed.size(), 1);
@@ -238,19 +239,20 @@ TEST_F(ReportCommandsTest, OrientationCheckBoxAndMenusAgree) {
     };
     const auto state = [&] {
         return State{form->chkPType->text(), form->chkPType->isChecked(),
-                     form->mnuPortrait->isChecked(), form->mnuLandscape->isChecked()};
+                     form->mainMenu->mnuPortrait->isChecked(),
+                     form->mainMenu->mnuLandscape->isChecked()};
     };
     const State start{"    Landscape", false, false, true};
     const State portrait{"Portrait", true, true, false};
     const State landscape{"Landscape", false, false, true};
     EXPECT_EQ(state(), start);
-    form->mnuPortrait->trigger();
+    form->mainMenu->mnuPortrait->trigger();
     EXPECT_EQ(state(), portrait);
-    form->mnuPortrait->trigger();
+    form->mainMenu->mnuPortrait->trigger();
     EXPECT_EQ(state(), portrait);
-    form->mnuLandscape->trigger();
+    form->mainMenu->mnuLandscape->trigger();
     EXPECT_EQ(state(), landscape);
-    form->mnuLandscape->trigger();
+    form->mainMenu->mnuLandscape->trigger();
     EXPECT_EQ(state(), landscape);
 
     form->show();

@@ -11,15 +11,8 @@
 namespace qv::host {
 namespace {
 
-class ViewTest : public ::testing::Test {
+class ViewTest : public tests::SampleCompanyTest {
 protected:
-    void SetUp() override {
-        tests::fillSampleCompany(company);
-        session = tests::sessionOn(company);
-        ASSERT_TRUE(session->isOpened()) << session->failure().toStdString();
-        link = session->openDbLink(1, 1);
-    }
-
     // The trimmed values of one field over the records a filter selects.
     QStringList select(const QString& viewId, const QString& filter, const QString& field,
                        bool ascending = true) {
@@ -34,10 +27,6 @@ protected:
     static QString errorOf(const std::function<void()>& call) {
         return tests::thrownText<HostError>(call);
     }
-
-    tests::TestCompany company;
-    std::unique_ptr<HostSession> session;
-    std::shared_ptr<DbLink> link;
 };
 
 TEST_F(ViewTest, FieldNumbersAreNamedAndRecordsComeInKeyOrder) {
