@@ -88,8 +88,10 @@ void ReportCommands::printout() {
     if (const auto refusal = report::versionRefusal(platform::XlsxWriter::kFormatVersion))
         return inform(*refusal);
 
+    // Read now: the window goes on while the printout works, and Quit closes the session.
     const QString connection = platform::connectionString(form_.HostSession->companyId());
     const platform::DatabaseSetting setting = form_.HostSession->database();
+    const QString logo = report::logoPath(form_.HostSession->folder());
     report::ReportRecords records;
     platform::runInBackground(
         [&] { records = report::readReportRecords(connection, setting, query); });
@@ -105,7 +107,6 @@ void ReportCommands::printout() {
     platform::runInBackground([&] { writer.writeRows(records); });
     // Read when the rows are done: a change made while they were written still counts.
     const report::PrintLayout layout = report::printLayout(form_.chkPType->isChecked());
-    const QString logo = report::logoPath(form_.HostSession->folder());
     platform::runInBackground([&] {
         writer.finish(layout, count, logo);
         if (printing) {
@@ -127,19 +128,22 @@ void ReportCommands::chkPType_Click() {
 }
 
 void ReportCommands::mnuPortrait_Click() {
-    if (form_.mainMenu->mnuPortrait->isChecked())
-        return;
-    form_.mainMenu->mnuPortrait->setChecked(true);
-    form_.mainMenu->mnuLandscape->setChecked(false);
-    form_.chkPType->setChecked(true);
+    chooseOrientation(true);
 }
 
 void ReportCommands::mnuLandscape_Click() {
-    if (form_.mainMenu->mnuLandscape->isChecked())
+    chooseOrientation(false);
+}
+
+// The menu item chosen takes the mark and sets the check box, whose own handler then agrees;
+// choosing the item already marked changes nothing.
+void ReportCommands::chooseOrientation(bool portrait) {
+    QAction* chosen = portrait ? form_.mainMenu->mnuPortrait : form_.mainMenu->mnuLandscape;
+    if (chosen->isChecked())
         return;
-    form_.mainMenu->mnuPortrait->setChecked(false);
-    form_.mainMenu->mnuLandscape->setChecked(true);
-    form_.chkPType->setChecked(false);
+    form_.mainMenu->mnuPortrait->setChecked(portrait);
+    form_.mainMenu->mnuLandscape->setChecked(!portrait);
+    form_.chkPType->setChecked(portrait);
 }
 
 void connectReportCommands(Form2& form) {

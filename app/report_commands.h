@@ -37,10 +37,10 @@ public:
     void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
 
     bool PickingSlipMode = false;
-    bool running() const { return running_; }
 
 private:
     void printout();
+    void chooseOrientation(bool portrait);
 
     Form2& form_;
     std::unique_ptr<platform::SpreadsheetApp> desktopApp_;

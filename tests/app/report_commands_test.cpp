@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -229,6 +230,17 @@ TEST_F(ReportCommandsTest, WindowWorksDuringAPrintoutAndRefusesASecondOne) {
     EXPECT_TRUE(app.shown.isEmpty()) << "the refused click did not take over the picking slip";
     EXPECT_EQ(status(), text(kPrintoutReady));
     EXPECT_TRUE(form->chkPType->isChecked());
+}
+
+TEST_F(ReportCommandsTest, QuitDuringAPrintoutLetsItFinish) {
+    search("WH");
+    // The first events the window handles come while the printout reads the database.
+    QTimer::singleShot(0, form.get(), [&] { form->cmdQuit->click(); });
+    form->cmdPrint2->click();
+    EXPECT_EQ(form->HostSession, nullptr);
+    EXPECT_TRUE(messages.entries.empty()) << messages.texts().join('|').toStdString();
+    ASSERT_EQ(app.shown.size(), 1);
+    EXPECT_EQ(qv::tests::readWorkbook(app.shown[0])["images"].toArray().size(), 1);
 }
 
 TEST_F(ReportCommandsTest, OrientationCheckBoxAndMenusAgree) {
