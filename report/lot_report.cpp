@@ -10,9 +10,9 @@ namespace qv::report {
 namespace {
 
 using platform::Cell;
-using platform::NumberFormat;
 using platform::CellStyle;
 using platform::HAlign;
+using platform::NumberFormat;
 using platform::SheetRow;
 
 constexpr int kHeadingRow = 4;

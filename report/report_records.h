@@ -67,7 +67,6 @@ private:
 // Opens a connection of its own, runs reportQuery(statement) and reads every record by
 // column name. Throws DbError with the driver's text (also for a missing column).
 ReportRecords readReportRecords(const QString& connectionString,
-                                const platform::DatabaseSetting& setting,
-                                const QString& statement);
+                                const platform::DatabaseSetting& setting, const QString& statement);
 
 }  // namespace qv::report
