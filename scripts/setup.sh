@@ -12,6 +12,7 @@ QV_PACKAGES=(
     tdsodbc
     libsqlite3-dev sqlite3
     libxlsxwriter-dev
+    python3-openpyxl python3-pil
     libgtest-dev
     fonts-dejavu-core
     xvfb xauth
