@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <stdexcept>
+#include <utility>
 
 namespace qv::tests {
 namespace {
@@ -38,20 +39,24 @@ std::pair<char, QByteArray> receivePacket(int socket) {
     return {header[0], payload};
 }
 
-void sendReply(int socket, const QByteArray& payload) {
-    const int length = int(payload.size()) + 8;
-    // The whole reply in one packet: end of message, packet 1.
-    QByteArray packet =
-        QByteArray(1, kReply) + char(0x01) + char(length >> 8) + char(length & 0xff);
-    packet += QByteArray("\0\0\x01\0", 4) + payload;
-    send(socket, packet.constData(), packet.size(), MSG_NOSIGNAL);
-}
-
 QByteArray littleEndian(quint64 value, int bytes) {
     QByteArray out;
     for (int i = 0; i < bytes; ++i)
         out += char((value >> (8 * i)) & 0xff);
     return out;
+}
+
+// Packet headers and the pre-login table put the high byte first.
+QByteArray bigEndian16(int value) {
+    return QByteArray(1, char(value >> 8)) + char(value & 0xff);
+}
+
+void sendReply(int socket, const QByteArray& payload) {
+    // The whole reply in one packet: end of message, no session, packet 1.
+    const QByteArray packet = QByteArray(1, kReply) + char(0x01) +
+                              bigEndian16(int(payload.size()) + 8) + QByteArray("\0\0\x01\0", 4) +
+                              payload;
+    send(socket, packet.constData(), packet.size(), MSG_NOSIGNAL);
 }
 
 QByteArray utf16(const QString& text, int lengthBytes) {
@@ -69,8 +74,7 @@ QByteArray preLoginReply() {
     const int start = 5 * 5 + 1;
     for (int token = 0; token < 5; ++token) {
         const int offset = start + int(data.size()), size = int(options[token].size());
-        table += char(token) + QByteArray(1, char(offset >> 8)) + char(offset & 0xff);
-        table += QByteArray(1, char(size >> 8)) + char(size & 0xff);
+        table += char(token) + bigEndian16(offset) + bigEndian16(size);
         data += options[token];
     }
     return table + '\xff' + data;
