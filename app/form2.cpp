@@ -261,7 +261,10 @@ bool Form2::Form_Load() {
         openSession();
     });
     if (ok && !SessionOpened) {
-        messages_.inform(QString(), QStringLiteral("session not open"));
+        // The reason in the same box: a user who started the program from the desktop menu
+        // has no terminal to read standard error in.
+        messages_.informWithDetail(QString(), QStringLiteral("session not open"),
+                                   HostSession ? HostSession->failure() : QString());
         ok = false;
     }
     const std::pair<QString, std::function<void()>> steps[] = {

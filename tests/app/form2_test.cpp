@@ -117,16 +117,36 @@ TEST_F(Form2Test, StartUpPreparesTheWindow) {
     EXPECT_EQ(form.CompanyLink->linkType(), 1);
 }
 
-TEST_F(Form2Test, SessionNotOpenEndsStartUp) {
-    qv::host::writeSignonProfile(qv::host::signonProfilePath(), "TEST",
-                                 "sqlite:/nonexistent/TEST.sqlite", company.folder());
-    qv::app::Form2 form(messages, clipboard);
-    EXPECT_FALSE(form.Form_Load());
-    ASSERT_EQ(messages.entries.size(), 1u);
-    EXPECT_EQ(messages.entries[0].title, "");
-    EXPECT_EQ(messages.entries[0].text, "session not open");
-    EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(form.cboCategory->count(), 0);
+TEST_F(Form2Test, SessionNotOpenEndsStartUpAndSaysWhy) {
+    // The message is the same whatever failed; its detail names the reason.
+    const struct {
+        const char* what;
+        QByteArray profile;
+        QString reason;
+    } cases[] = {
+        {"profile without a company", "[signon]\ndatabase=odbc\n", "[signon] names no company"},
+        {"database file missing", "[signon]\ncompany=TEST\ndatabase=sqlite:/nonexistent/T.sqlite\n",
+         "The company database /nonexistent/T.sqlite does not exist"},
+        {"data source unknown", "[signon]\ncompany=QV_NO_SUCH_SOURCE\ndatabase=odbc\n",
+         "Data source name not found"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile profile(qv::host::signonProfilePath());
+        ASSERT_TRUE(profile.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        profile.write(c.profile);
+        profile.close();
+        messages.entries.clear();
+        qv::app::Form2 form(messages, clipboard);
+        EXPECT_FALSE(form.Form_Load());
+        ASSERT_EQ(messages.entries.size(), 1u);
+        EXPECT_EQ(messages.entries[0].title, "");
+        EXPECT_EQ(messages.entries[0].text, "session not open");
+        const QString detail = messages.entries[0].detail;
+        EXPECT_TRUE(detail.contains(c.reason)) << detail.toStdString();
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_EQ(form.cboCategory->count(), 0);
+    }
 
     // The program's run ends with a failing exit code.
     qv::tests::RecordingMessagePort again;
