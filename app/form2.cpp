@@ -5,6 +5,7 @@
 #include "app/controls.h"
 #include "app/main_menu.h"
 #include "app/order_panel.h"
+#include "app/report_commands.h"
 #include "app/search_commands.h"
 #include "app/text_viewer.h"
 #include "app/window_texts.h"
@@ -63,6 +64,7 @@ Form2::Form2(platform::MessagePort& messages, platform::ClipboardPort& clipboard
     layOutControls();
     connectWindowCommands();
     connectSearchCommands(*this);
+    connectReportCommands(*this);
     guard_.setStatusLabel(lblStatus);
     // As designed: with the order panel showing; start-up narrows it.
     resizeWithinScreen(
