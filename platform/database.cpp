@@ -1,5 +1,6 @@
 #include "platform/database.h"
 
+#include "platform/group_filter.h"
 #include "platform/sqlite_tsql.h"
 #include "platform/tsql_dialect.h"
 
@@ -132,7 +133,7 @@ QSqlDatabase Connection::database() const {
 }
 
 QString Connection::prepareStatement(const QString& tsql) const {
-    return sqlite_ ? rewriteTsqlForSqlite(tsql) : tsql;
+    return sqlite_ ? rewriteTsqlForSqlite(filterRowsBeforeGrouping(tsql)) : tsql;
 }
 
 Recordset::Recordset(Connection& connection, const QString& statement)
