@@ -48,6 +48,10 @@ CREATE TABLE ICXLOTO (
 );
 -- The lot search joins the optional-field views on the lot number alone.
 CREATE INDEX ICXLOTO_LOT ON ICXLOTO (LOTNUM, OPTFIELD);
+-- The summaries find the lots carrying one optional-field value, and read each lot's level
+-- and quantity from an index rather than the table.
+CREATE INDEX ICXLOTO_VALUE ON ICXLOTO (OPTFIELD, VALUE, LOTNUM);
+CREATE INDEX ICXLOT_QTY ON ICXLOT (LOTNUM, QTYLEVEL, QTYAVAIL);
 
 CREATE TABLE CSOPTFD (
     OPTFIELD   CHAR(12) COLLATE TSQL_CI NOT NULL,              -- 1
