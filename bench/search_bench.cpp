@@ -3,6 +3,7 @@
 // compares them; every measurement is one line of key=value pairs on standard output:
 //   mode=go seconds=1.234 rows=200000 peak_mb=123.4
 #include "app/form2.h"
+#include "bench/bench_support.h"
 #include "host/signon_profile.h"
 #include "platform/clipboard.h"
 #include "platform/database.h"
@@ -15,8 +16,6 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -24,6 +23,9 @@
 #include <stdexcept>
 
 namespace {
+
+using qv::bench::report;
+using qv::bench::secondsOf;
 
 constexpr const char* kUsage =
     "usage: search_bench raw FILE      read every field of the unrestricted lot search\n"
@@ -33,26 +35,6 @@ constexpr const char* kUsage =
     "                                  (XDG_DATA_HOME; the first run there creates it)\n";
 
 const QString kCompany = QStringLiteral("BENCH");
-
-double peakMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
-}
-
-void report(const char* mode, double seconds, qint64 rows) {
-    std::printf("mode=%s seconds=%.3f rows=%lld peak_mb=%.1f\n", mode, seconds,
-                static_cast<long long>(rows), peakMegabytes());
-    std::fflush(stdout);
-}
-
-template <typename Work>
-double secondsOf(Work&& work) {
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return double(timer.nsecsElapsed()) / 1e9;
-}
 
 // The baseline: the same statement through the same kind of connection, every field of
 // every row read and nothing made of it.

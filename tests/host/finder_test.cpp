@@ -100,6 +100,36 @@ TEST_F(FinderTest, EscapeAndEmptyResultsReturnNothing) {
                 }).isEmpty());
 }
 
+TEST_F(FinderTest, SearchMatchesWithinOneCellAndFollowsEveryChangeOfTheText) {
+    company.addLot("ABCDEFGHIJKLM-2", "A100", "A1", 4);  // a lot number filling its column
+    auto view = session->openDbLink(1, 0)->openView("IC0810");
+    view->browse(QString(), true);
+    FinderModel model(*view, {1, 2, 3, 4}, {1});
+    const auto shownLots = [&] {
+        QStringList lots;
+        for (int row = 0; row < model.rowCount(); ++row)
+            lots << model.index(row, 0).data().toString().trimmed();
+        return lots;
+    };
+    // Each text narrows from the one before it, or starts again when it is no longer in it.
+    const std::pair<QString, QStringList> steps[] = {
+        {"a1", {"ABCDEFGHIJKLM-2", "LOT12", "LOT2", "LOT3"}},
+        {" a10 ", {"ABCDEFGHIJKLM-2", "LOT12", "LOT3"}},
+        {"A100", {"ABCDEFGHIJKLM-2", "LOT12", "LOT3"}},
+        {"m-2A1", {}},  // the end of one cell and the start of the next are not one text
+        {"m-2", {"ABCDEFGHIJKLM-2"}},
+        {"12", {"LOT12", "LOT120"}},
+        {"12.5", {"LOT12"}},
+        {"lot1", {"LOT12", "LOT120"}},
+        {"", {"ABCDEFGHIJKLM-2", "LOT12", "LOT120", "LOT2", "LOT3"}},
+    };
+    for (const auto& [text, lots] : steps) {
+        model.setSearch(text);
+        EXPECT_EQ(shownLots(), lots) << text.toStdString();
+    }
+    EXPECT_EQ(model.returnedValues(model.recordAt(0)), QStringList{"ABCDEFGHIJKLM-2"});
+}
+
 TEST_F(FinderTest, PreselectsAnEqualShownValueElseOneStartingWithIt) {
     company.addOptionValue("CUSTCODE", "B", "Depot B");
     auto view = session->openDbLink(1, 0)->openView("CS0012");
