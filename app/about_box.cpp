@@ -3,36 +3,36 @@
 #include "app/handler_guard.h"
 #include "app/text_viewer.h"
 #include "app/version_info.h"
+#include "platform/program_files.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 
-namespace qv {
+namespace qv::app {
 
 QString aboutVersionLine() {
-    return QStringLiteral("Ver. ") + version::number() + QStringLiteral("  ") +
-           version::legalCopyright() + QStringLiteral("  ") + version::companyName();
+    return QStringLiteral("Ver. ") + VersionInfo::number() + QStringLiteral("  ") +
+           VersionInfo::legalCopyright() + QStringLiteral("  ") + VersionInfo::companyName();
 }
 
 QString aboutDisclaimer() {
     const QString br = QStringLiteral("\r\n");
     return QStringLiteral("Select by Full or Partial Data") + br +
            QStringLiteral("Drill down to Filter choices") + br +
-           QStringLiteral("Exports shown data to Excel") + br + br + version::comments() + br +
-           version::companyName() + br + version::fileDescription() + br +
-           version::legalTrademarks() + QStringLiteral(" ") + version::legalCopyright();
+           QStringLiteral("Exports shown data to Excel") + br + br + VersionInfo::comments() + br +
+           VersionInfo::companyName() + br + VersionInfo::fileDescription() + br +
+           VersionInfo::legalTrademarks() + QStringLiteral(" ") + VersionInfo::legalCopyright();
 }
 
 AboutBox::AboutBox(const QString& appTitle, HandlerGuard& guard, QWidget* parent)
     : QDialog(parent),
       picIcon(new QLabel(this)),
-      lblTitle(new QLabel(version::fileDescription(), this)),
+      lblTitle(new QLabel(VersionInfo::fileDescription(), this)),
       lblVersion(new QLabel(aboutVersionLine(), this)),
       lblDescription(
           new QLabel(QStringLiteral("Item Lot Location and Optional Fields Lookup"), this)),
@@ -91,12 +91,12 @@ AboutBox::AboutBox(const QString& appTitle, HandlerGuard& guard, QWidget* parent
 }
 
 QString AboutBox::documentationPath() {
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QStringLiteral("TALLORIN9DOC.txt"));
+    return platform::programFilePath(QCoreApplication::applicationDirPath(),
+                                     QStringLiteral("TALLORIN9DOC.txt"));
 }
 
 TextViewer* AboutBox::cmdSysInfo_Click() {
     return TextViewer::open(documentationPath());
 }
 
-}  // namespace qv
+}  // namespace qv::app

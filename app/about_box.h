@@ -7,7 +7,7 @@
 class QLabel;
 class QPushButton;
 
-namespace qv {
+namespace qv::app {
 
 class HandlerGuard;
 class TextViewer;
@@ -19,7 +19,7 @@ public:
     // it runs the main window's.
     AboutBox(const QString& appTitle, HandlerGuard& guard, QWidget* parent = nullptr);
 
-    // The documentation file beside the executable.
+    // The documentation file beside the executable, or in the installed share folder.
     static QString documentationPath();
     // Opens the documentation in a new viewer; errors are the viewer's to show.
     TextViewer* cmdSysInfo_Click();
@@ -37,4 +37,4 @@ public:
 QString aboutVersionLine();
 QString aboutDisclaimer();
 
-}  // namespace qv
+}  // namespace qv::app

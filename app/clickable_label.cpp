@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-namespace qv {
+namespace qv::app {
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
@@ -16,4 +16,4 @@ void ClickableLabel::mouseDoubleClickEvent(QMouseEvent* event) {
         emit doubleClicked();
 }
 
-}  // namespace qv
+}  // namespace qv::app

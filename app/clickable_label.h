@@ -4,7 +4,7 @@
 
 #include <QLabel>
 
-namespace qv {
+namespace qv::app {
 
 class ClickableLabel : public QLabel {
     Q_OBJECT
@@ -21,4 +21,4 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
-}  // namespace qv
+}  // namespace qv::app

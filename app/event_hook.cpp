@@ -1,6 +1,6 @@
 #include "app/event_hook.h"
 
-namespace qv {
+namespace qv::app {
 
 EventHook::EventHook(QObject* watched, QEvent::Type type, Action action)
     : QObject(watched), type_(type), action_(std::move(action)) {
@@ -17,4 +17,4 @@ bool EventHook::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-}  // namespace qv
+}  // namespace qv::app

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-namespace qv {
+namespace qv::app {
 
 class EventHook : public QObject {
 public:
@@ -26,4 +26,4 @@ private:
     Action action_;
 };
 
-}  // namespace qv
+}  // namespace qv::app

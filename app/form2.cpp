@@ -3,6 +3,7 @@
 #include "app/about_box.h"
 #include "app/clickable_label.h"
 #include "app/event_hook.h"
+#include "app/search_commands.h"
 #include "app/text_viewer.h"
 #include "app/window_texts.h"
 #include "host/data_source.h"
@@ -12,8 +13,8 @@
 #include "host/view.h"
 #include "orders/order_lines_model.h"
 #include "platform/messages.h"
+#include "platform/twips.h"
 #include "search/lot_list_model.h"
-#include "search/search_commands.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,13 +36,14 @@
 #include <algorithm>
 #include <utility>
 
-namespace qv {
+namespace qv::app {
 
 namespace {
 
-// The window's size as designed, with the order panel showing.
-constexpr int DesignWidthTwips = 19680;
-constexpr int DesignHeightTwips = 10200;
+using platform::twipsToPixels;
+
+// The window's height as designed.
+constexpr int kDesignHeightTwips = 10200;
 
 template <class W>
 W* named(W* widget, const char* name, const QString& accessibleName) {
@@ -161,7 +163,7 @@ QLabel* caption(const QString& text, QWidget* buddy) {
 
 }  // namespace
 
-Form2::Form2(MessagePort& messages, ClipboardPort& clipboard, QWidget* parent)
+Form2::Form2(platform::MessagePort& messages, platform::ClipboardPort& clipboard, QWidget* parent)
     : QMainWindow(parent),
       messages_(messages),
       clipboard_(clipboard),
@@ -173,7 +175,8 @@ Form2::Form2(MessagePort& messages, ClipboardPort& clipboard, QWidget* parent)
     layOutControls();
     connectHandlers();
     guard_.setStatusLabel(lblStatus);
-    resize(twipsToPixels(DesignWidthTwips), twipsToPixels(DesignHeightTwips));
+    // As designed: with the order panel showing.
+    resize(twipsToPixels(platform::kWideWidthTwips), twipsToPixels(kDesignHeightTwips));
 }
 
 Form2::~Form2() = default;
@@ -286,7 +289,7 @@ void Form2::createControls() {
     optLocation = named(new QRadioButton(" Location"), "optLocation", "Location");
 
     lotList = new search::LotListModel(this);
-    orderLines = new OrderLinesModel(this);
+    orderLines = new orders::OrderLinesModel(this);
     ListView2->setModel(orderLines);
 }
 
@@ -464,7 +467,8 @@ void Form2::layOutControls() {
     order->addLayout(header);
     order->addWidget(ListView2, 1);
     order->addLayout(totals);
-    orderPanel_->setFixedWidth(twipsToPixels(DesignWidthTwips - 13150) - 12);
+    orderPanel_->setFixedWidth(
+        twipsToPixels(platform::kWideWidthTwips - platform::kNarrowWidthTwips) - 12);
 
     auto* window = new QHBoxLayout(central);
     window->setContentsMargins(8, 6, 8, 8);
@@ -487,9 +491,9 @@ void Form2::connectHandlers() {
     handle(mnuAbout, &QAction::triggered, tr("About"), [this] { mnuAbout_Click(); });
     connect(cmdQuit, &QPushButton::clicked, this, &Form2::cmdQuit_Click);
     connectSearchHandlers();
-    handle(orderLines, &OrderLinesModel::columnsReplaced, tr("Order lines"), [this] {
+    handle(orderLines, &orders::OrderLinesModel::columnsReplaced, tr("Order lines"), [this] {
         std::vector<int> widths;
-        for (const ListColumn& column : orderLines->columns())
+        for (const platform::ListColumn& column : orderLines->columns())
             widths.push_back(column.widthTwips);
         setColumnWidthsTwips(ListView2, widths);
     });
@@ -501,7 +505,7 @@ void Form2::connectSearchHandlers() {
     const auto command = [this](const QString& what, void (*handler)(Form2&)) {
         return [this, what, handler] { guard_.run(what, [this, handler] { handler(*this); }); };
     };
-    connect(GoButton1, &QPushButton::clicked, this, command(searching, search::GoButton1_Click));
+    connect(GoButton1, &QPushButton::clicked, this, command(searching, GoButton1_Click));
     // Enter in a criteria field starts the search.
     for (host::FieldEditControl* field :
          {feditLocation2, feditItemNum2, feditLotNum2, feditProdCode2, feditBCustomer2})
@@ -510,47 +514,46 @@ void Form2::connectSearchHandlers() {
         connect(combo->lineEdit(), &QLineEdit::returnPressed, GoButton1, &QPushButton::click);
 
     const std::pair<host::FieldEditControl*, void (*)(Form2&, int&)> clearButtons[] = {
-        {feditClearCount, search::feditClearCount_ButtonEvent},
-        {feditClearDropDown, search::feditClearDropDown_ButtonEvent}};
+        {feditClearCount, feditClearCount_ButtonEvent},
+        {feditClearDropDown, feditClearDropDown_ButtonEvent}};
     for (auto [button, handler] : clearButtons)
         connect(button, &host::FieldEditControl::buttonEvent, this,
                 [this, clearing, handler](int, int& status) {
                     guard_.run(clearing, [this, handler, &status] { handler(*this, status); });
                 });
     const std::pair<ClickableLabel*, void (*)(Form2&)> clearingLabels[] = {
-        {lblLocation, search::emptyLocation},
-        {Label1, search::emptyItemNumber},
-        {Label2, search::emptyLotNumber},
-        {Label3, search::emptyCustomerCode},
-        {lblfeditCustCode, search::emptyCustomerCode},
-        {Label4, search::emptyGrade},
-        {lblfeditItemDesc, search::emptyGrade},
-        {lblProdCode, search::emptyProductCode}};
+        {lblLocation, emptyLocation},
+        {Label1, emptyItemNumber},
+        {Label2, emptyLotNumber},
+        {Label3, emptyCustomerCode},
+        {lblfeditCustCode, emptyCustomerCode},
+        {Label4, emptyGrade},
+        {lblfeditItemDesc, emptyGrade},
+        {lblProdCode, emptyProductCode}};
     for (auto [label, handler] : clearingLabels)
         connect(label, &ClickableLabel::clicked, this, command(clearing, handler));
-    connect(lblfeditItemDesc, &ClickableLabel::doubleClicked, this,
-            command(clearing, search::emptyGrade));
+    connect(lblfeditItemDesc, &ClickableLabel::doubleClicked, this, command(clearing, emptyGrade));
     // The combo box's edit field receives the double-click, not the combo box.
     EventHook::install(feditGrade2->lineEdit(), QEvent::MouseButtonDblClick,
-                       [run = command(clearing, search::emptyGrade)](QEvent*) { run(); });
+                       [run = command(clearing, emptyGrade)](QEvent*) { run(); });
 
     connect(ListView1->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
-        guard_.run(tr("Sorting"), [this, column] { search::ListView1_ColumnClick(*this, column); });
+        guard_.run(tr("Sorting"), [this, column] { ListView1_ColumnClick(*this, column); });
     });
     const QString line = tr("Showing the line");
     EventHook::install(ListView1, QEvent::KeyRelease,
-                       [run = command(line, search::showSelectedLine)](QEvent*) { run(); });
+                       [run = command(line, showSelectedLine)](QEvent*) { run(); });
     QWidget* rows = ListView1->viewport();
     rows->setMouseTracking(true);
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseMove})
         EventHook::install(rows, type, [this](QEvent* event) {
             const QPointF position = static_cast<QMouseEvent*>(event)->position();
             guard_.run(tr("Following the mouse"),
-                       [this, position] { search::rememberListMouse(*this, position); });
+                       [this, position] { rememberListMouse(*this, position); });
         });
     // Only the left button clicks the list.
     EventHook::install(rows, QEvent::MouseButtonRelease,
-                       [run = command(line, search::ListView1_Click)](QEvent* event) {
+                       [run = command(line, ListView1_Click)](QEvent* event) {
                            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
                                run();
                        });
@@ -565,8 +568,8 @@ void Form2::setWidthTwips(int twips) {
 
 bool Form2::Form_Load() {
     bool ok = guard_.run(tr("Opening the host session"), [this] {
-        NarrowWidth = 13150;
-        WideWidth = 19680;
+        NarrowWidth = platform::kNarrowWidthTwips;
+        WideWidth = platform::kWideWidthTwips;
         setWidthTwips(NarrowWidth);
         colourMenus();
         openSession();
@@ -714,4 +717,4 @@ void Form2::cmdQuit_Click() {
     close();
 }
 
-}  // namespace qv
+}  // namespace qv::app

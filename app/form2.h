@@ -32,21 +32,28 @@ class HostSession;
 class SessionManager;
 }  // namespace qv::host
 
+namespace qv::orders {
+class OrderLinesModel;
+}  // namespace qv::orders
+
+namespace qv::platform {
+class ClipboardPort;
+class MessagePort;
+}  // namespace qv::platform
+
 namespace qv::search {
 class LotListModel;
 }  // namespace qv::search
 
-namespace qv {
+namespace qv::app {
 
 class ClickableLabel;
-class ClipboardPort;
-class MessagePort;
-class OrderLinesModel;
 
 class Form2 : public QMainWindow {
     Q_OBJECT
 public:
-    Form2(MessagePort& messages, ClipboardPort& clipboard, QWidget* parent = nullptr);
+    Form2(platform::MessagePort& messages, platform::ClipboardPort& clipboard,
+          QWidget* parent = nullptr);
     ~Form2() override;
 
     // Opens the host session and prepares the window. False (window closed) when the session
@@ -54,8 +61,8 @@ public:
     bool Form_Load();
 
     QString appTitle() const { return appTitle_; }
-    MessagePort& messages() { return messages_; }
-    ClipboardPort& clipboard() { return clipboard_; }
+    platform::MessagePort& messages() { return messages_; }
+    platform::ClipboardPort& clipboard() { return clipboard_; }
     HandlerGuard& guard() { return guard_; }
     // Sets the window width; the order panel shows only above the narrow width.
     void setWidthTwips(int twips);
@@ -109,7 +116,7 @@ public:
 
     // Models of the two lists.
     search::LotListModel* lotList;
-    OrderLinesModel* orderLines;
+    orders::OrderLinesModel* orderLines;
 
     // The last mouse position over a list, in twips, in the coordinates of the list's
     // viewport (the rows' area, below the header): the drill-down hit-tests it.
@@ -145,12 +152,12 @@ private:
     void fillPalletStatuses();
     void fillCategories();
 
-    MessagePort& messages_;
-    ClipboardPort& clipboard_;
+    platform::MessagePort& messages_;
+    platform::ClipboardPort& clipboard_;
     HandlerGuard guard_;
     QString appTitle_;
     QWidget* orderPanel_ = nullptr;
     QPointer<AboutBox> aboutBox_;
 };
 
-}  // namespace qv
+}  // namespace qv::app

@@ -7,7 +7,7 @@
 
 #include <exception>
 
-namespace qv {
+namespace qv::app {
 
 bool HandlerGuard::run(const QString& what, const std::function<void()>& handler) {
     try {
@@ -30,4 +30,4 @@ void HandlerGuard::report(const QString& what, const QString& error) {
     messages_.inform(title_(), what + QStringLiteral(": ") + error);
 }
 
-}  // namespace qv
+}  // namespace qv::app

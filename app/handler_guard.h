@@ -10,14 +10,16 @@
 
 #include <functional>
 
-namespace qv {
-
+namespace qv::platform {
 class MessagePort;
+}  // namespace qv::platform
+
+namespace qv::app {
 
 class HandlerGuard {
 public:
     // title gives the application title at the time of the failure.
-    HandlerGuard(MessagePort& messages, std::function<QString()> title)
+    HandlerGuard(platform::MessagePort& messages, std::function<QString()> title)
         : messages_(messages), title_(std::move(title)) {}
     void setStatusLabel(QLabel* status) { status_ = status; }
 
@@ -27,9 +29,9 @@ public:
 private:
     void report(const QString& what, const QString& error);
 
-    MessagePort& messages_;
+    platform::MessagePort& messages_;
     std::function<QString()> title_;
     QPointer<QLabel> status_;
 };
 
-}  // namespace qv
+}  // namespace qv::app

@@ -1,3 +1,4 @@
+#include "app/program_icon.h"
 #include "app/start_up.h"
 #include "platform/clipboard.h"
 #include "platform/messages.h"
@@ -6,7 +7,10 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    qv::QtMessagePort messages;
-    qv::QtClipboardPort clipboard;
-    return qv::runQuorvan(messages, clipboard);
+    QApplication::setWindowIcon(qv::app::programIcon());
+    // Wayland desktops show the icon of this desktop entry instead of the window's own.
+    QApplication::setDesktopFileName(QStringLiteral("quorvan"));
+    qv::platform::QtMessagePort messages;
+    qv::platform::QtClipboardPort clipboard;
+    return qv::app::runQuorvan(messages, clipboard);
 }

@@ -4,9 +4,9 @@
 
 #include <QApplication>
 
-namespace qv {
+namespace qv::app {
 
-int runQuorvan(MessagePort& messages, ClipboardPort& clipboard) {
+int runQuorvan(platform::MessagePort& messages, platform::ClipboardPort& clipboard) {
     Form2 form(messages, clipboard);
     if (!form.Form_Load())
         return 1;
@@ -14,4 +14,4 @@ int runQuorvan(MessagePort& messages, ClipboardPort& clipboard) {
     return QApplication::exec();
 }
 
-}  // namespace qv
+}  // namespace qv::app

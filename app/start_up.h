@@ -1,13 +1,15 @@
 #pragma once
 // The program's run: the main window, its start-up and the event loop.
 
-namespace qv {
-
+namespace qv::platform {
 class ClipboardPort;
 class MessagePort;
+}  // namespace qv::platform
+
+namespace qv::app {
 
 // Shows the main window on the host session and runs until it closes. Returns the
 // program's exit code: 1 when the session did not open or start-up failed.
-int runQuorvan(MessagePort& messages, ClipboardPort& clipboard);
+int runQuorvan(platform::MessagePort& messages, platform::ClipboardPort& clipboard);
 
-}  // namespace qv
+}  // namespace qv::app

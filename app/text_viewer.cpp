@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-namespace qv {
+namespace qv::app {
 
 TextViewer::TextViewer(const QString& path)
     : QWidget(nullptr, Qt::Window), edit_(new QPlainTextEdit(this)) {
@@ -35,8 +35,8 @@ TextViewer* TextViewer::open(const QString& path) {
     auto* viewer = new TextViewer(path);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
     // A window's position is its frame's; its size is the inside's until the frame is known.
-    viewer->move(Placement.topLeft());
-    viewer->resize(Placement.size());
+    viewer->move(kPlacement.topLeft());
+    viewer->resize(kPlacement.size());
     viewer->show();
     viewer->fitFrame();
     viewer->activateWindow();
@@ -61,7 +61,7 @@ void TextViewer::fitFrame() {
         return;
     // Once only: later moves and sizes are the user's.
     frameFitted_ = true;
-    resize(Placement.size() - frame);
+    resize(kPlacement.size() - frame);
 }
 
-}  // namespace qv
+}  // namespace qv::app

@@ -7,15 +7,15 @@
 
 class QPlainTextEdit;
 
-namespace qv {
+namespace qv::app {
 
 class TextViewer : public QWidget {
     Q_OBJECT
 public:
     // Where every viewer's window lies, frame included, in pixels.
-    static constexpr QRect Placement{50, 50, 900, 850};
+    static constexpr QRect kPlacement{50, 50, 900, 850};
 
-    // Opens a new viewer on path at Placement, deleted when closed.
+    // Opens a new viewer on path at kPlacement, deleted when closed.
     static TextViewer* open(const QString& path);
     // Closes every viewer still open.
     static void closeAll();
@@ -34,4 +34,4 @@ private:
     bool frameFitted_ = false;
 };
 
-}  // namespace qv
+}  // namespace qv::app

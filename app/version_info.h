@@ -4,30 +4,25 @@
 
 #include <QString>
 
-namespace qv::version {
+namespace qv::app {
 
-inline constexpr int Major = 9;
-inline constexpr int Minor = 63;
-inline constexpr int Revision = 29;
+struct VersionInfo {
+    static constexpr int kMajor = 9;
+    static constexpr int kMinor = 63;
+    static constexpr int kRevision = 29;
 
-inline QString number() {
-    return QStringLiteral("%1.%2.%3").arg(Major).arg(Minor).arg(Revision);
-}
+    static QString number() {
+        return QStringLiteral("%1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision);
+    }
+    static QString companyName() { return QStringLiteral("Tallorin Systems"); }
+    static QString legalCopyright() { return QStringLiteral("Copyright (C) Tallorin Systems"); }
+    static QString legalTrademarks() {
+        return QStringLiteral("Quorvan is a trademark of Tallorin Systems.");
+    }
+    static QString comments() {
+        return QStringLiteral("Lot lookup for Brisvale warehouse and office staff.");
+    }
+    static QString fileDescription() { return QStringLiteral("Quorvan Lot Lookup"); }
+};
 
-inline QString companyName() {
-    return QStringLiteral("Tallorin Systems");
-}
-inline QString legalCopyright() {
-    return QStringLiteral("Copyright (C) Tallorin Systems");
-}
-inline QString legalTrademarks() {
-    return QStringLiteral("Quorvan is a trademark of Tallorin Systems.");
-}
-inline QString comments() {
-    return QStringLiteral("Lot lookup for Brisvale warehouse and office staff.");
-}
-inline QString fileDescription() {
-    return QStringLiteral("Quorvan Lot Lookup");
-}
-
-}  // namespace qv::version
+}  // namespace qv::app

@@ -4,12 +4,12 @@
 
 #include <QFileInfo>
 
-namespace qv {
+namespace qv::app {
 
 QString windowCaption(const QString& companyId) {
     return QString(4, u' ') + companyId + QString(10, u' ') + QStringLiteral("BRISVALE") +
            QString(45, u' ') + QStringLiteral(" Location Item Lot Qty") + QString(55, u' ') +
-           QStringLiteral(" Quorvan ") + version::number();
+           QStringLiteral(" Quorvan ") + VersionInfo::number();
 }
 
 QString applicationTitle(const QString& companyId, const QString& executablePath) {
@@ -29,7 +29,7 @@ std::vector<int> lotListWidthsTwips() {
             1200, 900, 1200, 700,  600, 2000, 500,  1000, 1200};
 }
 
-std::vector<ListColumn> initialOrderLineColumns() {
+std::vector<platform::ListColumn> initialOrderLineColumns() {
     return {{"Item Number", 1600, Qt::AlignLeft},
             {"Qty", 900, Qt::AlignRight},
             {"UOM", 600, Qt::AlignHCenter},
@@ -37,4 +37,4 @@ std::vector<ListColumn> initialOrderLineColumns() {
             {"ExtWeight", 1100, Qt::AlignRight}};
 }
 
-}  // namespace qv
+}  // namespace qv::app

@@ -2,20 +2,14 @@
 // Texts and column sets the main window is prepared with at start-up, kept apart from the
 // window so they can be checked directly.
 
-#include "orders/order_lines_model.h"
+#include "platform/list_column.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <vector>
 
-namespace qv {
-
-// Window sizes and list column widths are given in twips: 15 to a logical pixel.
-inline constexpr int TwipsPerPixel = 15;
-inline int twipsToPixels(int twips) {
-    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
-}
+namespace qv::app {
 
 // Four spaces, the company, then the fixed texts the title bar spreads out, and the version.
 QString windowCaption(const QString& companyId);
@@ -30,6 +24,6 @@ QStringList gradeList();
 // The lot list's column widths, in twips.
 std::vector<int> lotListWidthsTwips();
 // The order-lines columns the window opens with.
-std::vector<ListColumn> initialOrderLineColumns();
+std::vector<platform::ListColumn> initialOrderLineColumns();
 
-}  // namespace qv
+}  // namespace qv::app

@@ -36,7 +36,7 @@ constexpr const char* kTyped = "456";
 
 std::unique_ptr<qv::host::HostSession> sessionOn(const QString& file) {
     auto session = qv::host::HostSession::forCompany(QStringLiteral("BENCH"),
-                                                     qv::DatabaseSetting::sqlite(file), QString());
+                                                     qv::platform::DatabaseSetting::sqlite(file), QString());
     if (!session->isOpened())
         throw std::runtime_error(session->failure().toStdString());
     return session;

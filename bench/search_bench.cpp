@@ -3,14 +3,13 @@
 // compares them; every measurement is one line of key=value pairs on standard output:
 //   mode=go seconds=1.234 rows=200000 peak_mb=123.4
 #include "app/form2.h"
+#include "app/search_run.h"
 #include "bench/bench_support.h"
 #include "host/signon_profile.h"
-#include "platform/clipboard.h"
 #include "platform/database.h"
-#include "platform/messages.h"
 #include "search/lot_list_model.h"
 #include "search/lot_query.h"
-#include "search/search_run.h"
+#include "tests/support/recording_ports.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -42,9 +41,9 @@ int runRaw(const QString& file) {
     qint64 rows = 0;
     quint64 sink = 0;
     const double seconds = secondsOf([&] {
-        const auto connection =
-            qv::Connection::open(qv::connectionString(kCompany), qv::DatabaseSetting::sqlite(file));
-        qv::Recordset records(*connection, qv::search::buildLotStatement({}));
+        const auto connection = qv::platform::Connection::open(
+            qv::platform::connectionString(kCompany), qv::platform::DatabaseSetting::sqlite(file));
+        qv::platform::Recordset records(*connection, qv::search::buildLotStatement({}));
         const int fields = records.fieldCount();
         for (; !records.eof(); records.moveNext(), ++rows) {
             for (int i = 0; i < fields; ++i) {
@@ -69,7 +68,7 @@ public:
         qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
         qv::host::writeSignonProfile(qv::host::signonProfilePath(), kCompany, "sqlite:" + file,
                                      config_.path());
-        form_ = std::make_unique<qv::Form2>(messages_, clipboard_);
+        form_ = std::make_unique<qv::app::Form2>(messages_, clipboard_);
         if (!form_->Form_Load())
             throw std::runtime_error("start-up failed: " +
                                      messages_.texts().join(" / ").toStdString());
@@ -80,7 +79,7 @@ public:
     // The search run and the one round of events that lays the filled list out.
     double search() {
         const double seconds = secondsOf([this] {
-            qv::search::runSearch(*form_);
+            qv::app::runSearch(*form_);
             QCoreApplication::processEvents();
         });
         if (!messages_.entries.empty())
@@ -93,9 +92,9 @@ public:
 
 private:
     QTemporaryDir config_;
-    qv::RecordingMessagePort messages_;
-    qv::RecordingClipboardPort clipboard_;
-    std::unique_ptr<qv::Form2> form_;  // last: it goes before the ports it holds
+    qv::tests::RecordingMessagePort messages_;
+    qv::tests::RecordingClipboardPort clipboard_;
+    std::unique_ptr<qv::app::Form2> form_;  // last: it goes before the ports it holds
 };
 
 int runGo(const QString& file) {
@@ -129,12 +128,12 @@ int runStartup(const QString& dataHome) {
         throw std::runtime_error("cannot make a temporary folder");
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     qputenv("XDG_DATA_HOME", dataHome.toUtf8());
-    qv::RecordingMessagePort messages;
-    qv::RecordingClipboardPort clipboard;
-    std::unique_ptr<qv::Form2> form;
+    qv::tests::RecordingMessagePort messages;
+    qv::tests::RecordingClipboardPort clipboard;
+    std::unique_ptr<qv::app::Form2> form;
     QElapsedTimer timer;
     timer.start();
-    form = std::make_unique<qv::Form2>(messages, clipboard);
+    form = std::make_unique<qv::app::Form2>(messages, clipboard);
     const bool loaded = form->Form_Load();
     const double loadSeconds = double(timer.nsecsElapsed()) / 1e9;
     if (!loaded)

@@ -24,7 +24,7 @@ SqliteHandle openWritableCompany(const QString& path) {
     if (rc != SQLITE_OK)
         throw std::runtime_error("Cannot open the company database " + path.toStdString() + ": " +
                                  (raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)));
-    if (qv::registerTsqlFunctions(db.get()) != SQLITE_OK)
+    if (platform::registerTsqlFunctions(db.get()) != SQLITE_OK)
         throw std::runtime_error("Cannot register the T-SQL functions on " + path.toStdString() +
                                  ": " + sqlite3_errmsg(db.get()));
     return db;
@@ -133,9 +133,9 @@ private:
         sqlite3_bind_text(info, 1, column, -1, SQLITE_STATIC);
         int width = -1;
         if (sqlite3_step(info) == SQLITE_ROW) {
-            static const QRegularExpression charType(R"(^\s*CHAR\s*\(\s*(\d+)\s*\))",
-                                                     QRegularExpression::CaseInsensitiveOption);
-            const auto match = charType.match(
+            static const QRegularExpression kCharType(R"(^\s*CHAR\s*\(\s*(\d+)\s*\))",
+                                                      QRegularExpression::CaseInsensitiveOption);
+            const auto match = kCharType.match(
                 QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(info, 0))));
             width = match.hasMatch() ? match.captured(1).toInt() : 0;
         }

@@ -28,7 +28,7 @@ int demoApplicationId() {
     return int(hash & 0x7fffffff);
 }
 // Orders older than 30 days drop out of the order finder; regenerate well before that.
-constexpr int demoMaxAgeDays = 7;
+constexpr int kDemoMaxAgeDays = 7;
 
 int pragmaInt(sqlite3* db, const char* pragma) {
     sqlite3_stmt* stmt = nullptr;
@@ -122,7 +122,7 @@ DemoCompany ensureDemoCompany() {
 
     const QDate today = QDate::currentDate();
     const QDate generated = demoGeneratedOn(demo.databasePath);
-    if (!generated.isValid() || generated > today || generated.daysTo(today) > demoMaxAgeDays) {
+    if (!generated.isValid() || generated > today || generated.daysTo(today) > kDemoMaxAgeDays) {
         DemoOptions options;
         options.today = today;
         generateDemoCompany(demo.databasePath, options);

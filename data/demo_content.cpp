@@ -47,7 +47,7 @@ struct Category {
 // Codes start with the letters that pick a customer in the order finder; K and P pick none.
 // GX has no description on purpose: the category list then shows "GX - ".
 const std::vector<Category>& categories() {
-    static const std::vector<Category> list = {
+    static const std::vector<Category> kList = {
         {"A", "Apples", "Apples", "EA", 12},
         {"AX", "Apple Products", "Apple Pulp", "EA", 20},
         {"B", "Beans", "Green Beans", "EA", 10},
@@ -72,7 +72,7 @@ const std::vector<Category>& categories() {
         {"K", "Kitchen Supplies", "Nitrile Gloves", "EA", 1},
         {"P", "Packaging", "Cartons", "EA", 0.5},
     };
-    return list;
+    return kList;
 }
 
 struct Location {
@@ -82,21 +82,21 @@ struct Location {
 };
 
 const std::vector<Location>& locations() {
-    static const std::vector<Location> list = {
+    static const std::vector<Location> kList = {
         {"WH1", "Main Warehouse", 0}, {"WH2", "North Warehouse", 0},
         {"COLD", "Cold Store", 0},    {"FRZ1", "Freezer One", 0},
         {"DOCK", "Dispatch Dock", 0}, {"OLD", "Old Store (closed)", 1},
     };
-    return list;
+    return kList;
 }
 
 // The pallet statuses the program treats as a hold, and ordinary ones.
-const std::vector<QString> holdCodes = {
+const std::vector<QString> kHoldCodes = {
     "AGED", "DUMP", "QTD",  "DON", "INSP", "LBEL", "REG",  "REG1", "REJ",  "SCRN", "SELH", "SORT",
     "TOTE", "VISU", "AGAR", "GAR", "HOLD", "LAB",  "LIST", "MIP",  "SHLD", "WREV", "GOVT", "UNGR"};
-const std::vector<QString> freeCodes = {"OK", "RDY", "PICK", "NEW", "REL", "STD"};
+const std::vector<QString> kFreeCodes = {"OK", "RDY", "PICK", "NEW", "REL", "STD"};
 
-const std::vector<QString> grades = {"A", "A+", "B", "C", "NA", "NC", "SS"};
+const std::vector<QString> kGrades = {"A", "A+", "B", "C", "NA", "NC", "SS"};
 
 struct Code {
     QString code;
@@ -104,14 +104,14 @@ struct Code {
 };
 
 // Exactly "C" matters: the lot search treats it apart from codes that merely contain a C.
-const std::vector<Code> customerCodes = {
+const std::vector<Code> kCustomerCodes = {
     {"C", "Coastal Foods"},       {"CX", "Coastal Export"},    {"ALDI", "Aldi Stores"},
     {"WOOL", "Woolworths"},       {"MCC", "McCain Contract"},  {"IGA", "IGA Retail"},
     {"SPAR", "Spar Group"},       {"BC", "Brisvale Contract"}, {"EXP", "Export General"},
     {"FCC", "Food Co-operative"},
 };
 
-const std::vector<Code> warehouseCodes = {
+const std::vector<Code> kWarehouseCodes = {
     {"BNE", "Brisbane"}, {"SYD", "Sydney"}, {"MEL", "Melbourne"}, {"PER", "Perth"}};
 
 struct Customer {
@@ -125,7 +125,7 @@ struct Customer {
 
 // The customers the order finder picks by category letter, and two it never picks.
 const std::vector<Customer>& customers() {
-    static const std::vector<Customer> list = {
+    static const std::vector<Customer> kList = {
         {"29720", "Apex Produce Pty Ltd", "12 Market St", "Rocklea", "QLD", "4106"},
         {"10927", "Bayside Grocers", "4 Esplanade", "Wynnum", "QLD", "4178"},
         {"12239", "Coastal Foods Ltd", "88 Ocean Pde", "Coolangatta", "QLD", "4225"},
@@ -146,12 +146,12 @@ const std::vector<Customer>& customers() {
         {"CASH01", "Cash Sales", "Counter Sales", "Brisbane", "QLD", "4000"},
         {"99999", "Staff Purchases", "Head Office", "Brisbane", "QLD", "4000"},
     };
-    return list;
+    return kList;
 }
 
 // Order comments: short, longer than the 50-character panel line, several lines, one word
 // too long for any line, runs of blanks.
-const std::vector<QString> comments = {
+const std::vector<QString> kComments = {
     "",
     "Deliver before 10am",
     "Please call the receiving dock on arrival; the gate closes at 3pm sharp on Fridays.",
@@ -192,17 +192,17 @@ private:
             w_.category(c.code, c.desc);
         for (const Location& l : locations())
             w_.location(l.code, l.desc, l.inactive);
-        for (const QString& code : holdCodes)
+        for (const QString& code : kHoldCodes)
             w_.optionValue(palletStatus_, code, "On hold: " + code);
-        for (const QString& code : freeCodes)
+        for (const QString& code : kFreeCodes)
             w_.optionValue(palletStatus_, code, "Free to use: " + code);
-        for (const Code& c : customerCodes)
+        for (const Code& c : kCustomerCodes)
             w_.optionValue(custCode_, c.code, c.desc);
-        for (const QString& grade : grades)
+        for (const QString& grade : kGrades)
             w_.optionValue(grade_, grade, "Grade " + grade);
-        for (int i = 0; i < productCodeCount; ++i)
+        for (int i = 0; i < kProductCodeCount; ++i)
             w_.optionValue(prodCode_, productCode(i), "Production line " + QString::number(i));
-        for (const Code& c : warehouseCodes)
+        for (const Code& c : kWarehouseCodes)
             w_.optionValue(whsCode_, c.code, c.desc);
     }
 
@@ -238,7 +238,7 @@ private:
             orderNumbers_.push_back(QString("ORD%1").arg(i + 1, 6, 10, QChar('0')));
     }
 
-    static constexpr int productCodeCount = 40;
+    static constexpr int kProductCodeCount = 40;
     static QString productCode(int i) { return QString("P%1").arg(101 + i); }
 
     // Each lot's item and location are drawn first; the lots are then written grouped by
@@ -298,13 +298,13 @@ private:
         }
         const int status = random_.below(100);
         if (status < 15)
-            plan.palletStatus = random_.pick(holdCodes);
+            plan.palletStatus = random_.pick(kHoldCodes);
         else if (status < 80)
-            plan.palletStatus = random_.pick(freeCodes);
+            plan.palletStatus = random_.pick(kFreeCodes);
         if (random_.percent(90))
-            plan.grade = random_.pick(grades);
+            plan.grade = random_.pick(kGrades);
         if (random_.percent(70))
-            plan.custCode = random_.pick(customerCodes).code;
+            plan.custCode = random_.pick(kCustomerCodes).code;
         return plan;
     }
 
@@ -312,12 +312,12 @@ private:
     // lot, a hold code and a free code in quarantine with and without a date, a lot with no
     // optional values, a level-0 lot without dates, and the customer code C.
     void applyCoverage(int i, LotPlan& plan) {
-        const int holds = static_cast<int>(holdCodes.size());
+        const int holds = static_cast<int>(kHoldCodes.size());
         if (i < holds) {
             plan.qtyLevel = 1;
             plan.datesKnown = true;
             plan.onQuart = 0;
-            plan.palletStatus = holdCodes[static_cast<std::size_t>(i)];
+            plan.palletStatus = kHoldCodes[static_cast<std::size_t>(i)];
             return;
         }
         switch (i - holds) {
@@ -404,10 +404,10 @@ private:
             field(palletStatus_, plan.palletStatus);
         // A few blank product codes: the product finder leaves them out.
         field(prodCode_,
-              random_.percent(2) ? QString() : productCode(random_.below(productCodeCount)));
+              random_.percent(2) ? QString() : productCode(random_.below(kProductCodeCount)));
         if (random_.percent(95))
             field(prodDate_, QString::number(yyyymmdd(day.addDays(-random_.between(0, 5)))));
-        field(whsCode_, random_.pick(warehouseCodes).code);
+        field(whsCode_, random_.pick(kWarehouseCodes).code);
     }
 
     // Orders within the finder's 30 days and older ones, unshipped and shipped. The first
@@ -436,7 +436,7 @@ private:
                 .expDate =
                     random_.percent(10) ? 0 : yyyymmdd(ordDate.addDays(random_.between(3, 14))),
                 .numShipments = i == 0 || random_.percent(70) ? 0 : random_.between(1, 3),
-                .comment = random_.pick(comments),
+                .comment = random_.pick(kComments),
                 .billName = customer.name,
                 .shipTo =
                     random_.percent(50) ? QString("SHIP%1").arg(random_.between(1, 3)) : QString(),

@@ -5,8 +5,8 @@
 
 namespace qv::drilldown {
 
-void ClipBoard_SetData(MessagePort& messages, const QString& title, ClipboardPort& clipboard,
-                       const QString& text) {
+void ClipBoard_SetData(platform::MessagePort& messages, const QString& title,
+                       platform::ClipboardPort& clipboard, const QString& text) {
     // The text goes on as Unicode: a conversion to a single-byte code page would lose
     // every character outside it.
     clipboard.prepare(text);
@@ -24,7 +24,7 @@ void ClipBoard_SetData(MessagePort& messages, const QString& title, ClipboardPor
     }
 }
 
-void ClearClipboard(ClipboardPort& clipboard) {
+void ClearClipboard(platform::ClipboardPort& clipboard) {
     clipboard.open();
     clipboard.empty();
     clipboard.close();

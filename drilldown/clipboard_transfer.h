@@ -4,19 +4,19 @@
 
 #include <QString>
 
-namespace qv {
+namespace qv::platform {
 class ClipboardPort;
 class MessagePort;
-}  // namespace qv
+}  // namespace qv::platform
 
 namespace qv::drilldown {
 
 // Replaces the clipboard's contents with text. A failing step is reported in a message
 // titled `title` (the application title); the clipboard then keeps its former contents.
-void ClipBoard_SetData(MessagePort& messages, const QString& title, ClipboardPort& clipboard,
-                       const QString& text);
+void ClipBoard_SetData(platform::MessagePort& messages, const QString& title,
+                       platform::ClipboardPort& clipboard, const QString& text);
 
 // Empties the clipboard; failures are ignored.
-void ClearClipboard(ClipboardPort& clipboard);
+void ClearClipboard(platform::ClipboardPort& clipboard);
 
 }  // namespace qv::drilldown

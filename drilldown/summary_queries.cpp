@@ -88,7 +88,7 @@ QString statement(std::span<const char16_t* const> beforeValue, const QString& v
     QString sql;
     for (const char16_t* piece : beforeValue)
         sql += QStringView(piece);
-    sql += doubleQuotes(value, u'\'');
+    sql += platform::doubleQuotes(value, u'\'');
     sql += QStringView(afterValue);
     return sql;
 }
@@ -97,7 +97,7 @@ QString statement(std::span<const char16_t* const> beforeValue, const QString& v
 // row was read to read(); the view goes when this returns, also on failure.
 template <typename Read>
 auto afterOneFetch(host::DbLink& link, const QString& sql, Read read) {
-    const std::unique_ptr<host::View> view = link.openView(host::sqlViewId);
+    const std::unique_ptr<host::View> view = link.openView(host::kSqlViewId);
     view->reset();
     view->browse(sql, true);
     view->internalSet(256);
@@ -127,7 +127,7 @@ qint32 wholeQuantity(const QVariant& value) {
     if (!isNumber)
         throw std::runtime_error(
             QStringLiteral("The quantity \"%1\" is not a number").arg(text).toStdString());
-    return addRounded(0, number, "quantity");
+    return platform::addRounded(0, number, "quantity");
 }
 
 SummaryFigures querySummary(host::DbLink& link, Summary summary, const QString& value) {
@@ -145,8 +145,8 @@ SummaryFigures querySummary(host::DbLink& link, Summary summary, const QString& 
                              bool countIsNumber = false;
                              const double countNumber = count.toDouble(&countIsNumber);
                              return SummaryFigures{
-                                 formatNumber(quantity, definition.format),
-                                 countIsNumber ? formatNumber(countNumber, u"###,###,###") : count};
+                                 platform::formatNumber(quantity, definition.format),
+                                 countIsNumber ? platform::formatNumber(countNumber, u"###,###,###") : count};
                          });
 }
 

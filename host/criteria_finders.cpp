@@ -1,5 +1,6 @@
 #include "host/criteria_finders.h"
 
+#include "host/field_edit_control.h"
 #include "host/finder.h"
 #include "platform/quoting.h"
 
@@ -9,8 +10,6 @@ namespace qv::host {
 
 namespace {
 
-constexpr int kFinderCode = 4;
-constexpr int kClearCode = 5;
 constexpr int kFinderSetting = 3;
 constexpr int kWorkingStatus = 1;
 
@@ -79,18 +78,18 @@ const CriteriaFinder& criteriaFinder(FinderField field) {
 
 QString finderFilter(const CriteriaFinder& finder, const QString& fieldValue) {
     const QString value = finder.trimInFilter ? fieldValue.trimmed() : fieldValue;
-    return QString::fromLatin1(finder.opening) + doubleQuotes(value, u'"') +
+    return QString::fromLatin1(finder.opening) + platform::doubleQuotes(value, u'"') +
            QString::fromLatin1(finder.closing);
 }
 
 ButtonAction buttonAction(const CriteriaFinder& finder, int code, int status) {
-    if (code == kClearCode && finder.clearsWhateverStatus)
+    if (code == FieldEditControl::kClearButton && finder.clearsWhateverStatus)
         return ButtonAction::Clear;
     if (status != 0)
         return ButtonAction::None;
-    if (code == kFinderCode)
+    if (code == FieldEditControl::kFinderButton)
         return ButtonAction::Find;
-    return code == kClearCode ? ButtonAction::Clear : ButtonAction::None;
+    return code == FieldEditControl::kClearButton ? ButtonAction::Clear : ButtonAction::None;
 }
 
 QString lotNumberWithoutSuffix(const QString& lotNumber) {

@@ -9,9 +9,6 @@ namespace qv::host {
 
 namespace {
 
-constexpr int finderCode = 4;
-constexpr int clearCode = 5;
-
 QHBoxLayout* compactLayout(QWidget* owner) {
     auto* layout = new QHBoxLayout(owner);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -43,9 +40,9 @@ FieldEditControl::FieldEditControl(QWidget* parent) : QWidget(parent) {
         return button;
     };
     finderButton_ = makeButton(QStringLiteral("finderButton"), QStringLiteral("..."),
-                               QStringLiteral("Find"), finderCode);
+                               QStringLiteral("Find"), kFinderButton);
     clearButton_ = makeButton(QStringLiteral("clearButton"), QStringLiteral("X"),
-                              QStringLiteral("Clear"), clearCode);
+                              QStringLiteral("Clear"), kClearButton);
 
     QHBoxLayout* layout = compactLayout(this);
     layout->addWidget(edit_, 1);
@@ -67,7 +64,7 @@ FieldEditControl::FieldEditControl(const QString& designValue, QWidget* parent, 
     compactLayout(this)->addWidget(buttonOnly_);
     setFocusProxy(buttonOnly_);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    connect(buttonOnly_, &QPushButton::clicked, this, [this] { pressButton(clearCode); });
+    connect(buttonOnly_, &QPushButton::clicked, this, [this] { pressButton(kClearButton); });
 }
 
 FieldEditControl* FieldEditControl::buttonOnly(const QString& designValue, QWidget* parent) {

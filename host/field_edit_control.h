@@ -1,7 +1,7 @@
 #pragma once
 // The host field-edit control: a line edit with a finder button and a clear button.
-// Button presses raise buttonEvent(code, status): code 4 finder, 5 clear; the handler
-// reads and writes status. A button-only control shows just a button with its design value.
+// Button presses raise buttonEvent(code, status) with a ButtonCode; the handler reads and
+// writes status. A button-only control shows just a button with its design value.
 
 #include <QString>
 #include <QVariant>
@@ -18,6 +18,10 @@ class DataSource;
 class FieldEditControl : public QWidget {
     Q_OBJECT
 public:
+    // The code a button event carries: which button was pressed. A button-only control
+    // raises the clearing code.
+    enum ButtonCode : int { kFinderButton = 4, kClearButton = 5 };
+
     // The field object through which a value is emptied.
     class Field {
     public:

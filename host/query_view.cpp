@@ -12,6 +12,12 @@
 
 namespace qv::host {
 
+using platform::Connection;
+using platform::connectionString;
+using platform::DatabaseSetting;
+using platform::DbError;
+using platform::errorText;
+
 namespace {
 
 QString bracketed(const QString& name) {
@@ -198,7 +204,7 @@ bool TableView::startUnbrowsed() {
 }
 
 SqlView::SqlView(std::unique_ptr<Connection> connection)
-    : QueryView(sqlViewId, std::move(connection)) {}
+    : QueryView(kSqlViewId, std::move(connection)) {}
 
 void SqlView::browse(const QString& statement, bool) {
     if (statement.trimmed().isEmpty())

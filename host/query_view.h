@@ -19,7 +19,8 @@ struct ViewDefinition;
 
 // Opens a view by identifier on the company's database; throws HostError for an unknown
 // identifier or a database that cannot be opened.
-std::unique_ptr<View> openCompanyView(const QString& companyId, const DatabaseSetting& setting,
+std::unique_ptr<View> openCompanyView(const QString& companyId,
+                                      const platform::DatabaseSetting& setting,
                                       const QString& viewId);
 
 // What both kinds of view share: the connection, the cursor over the last browse and the
@@ -36,8 +37,8 @@ public:
     void release() override;
 
 protected:
-    QueryView(QString id, std::unique_ptr<Connection> connection);
-    Connection& connection() const;
+    QueryView(QString id, std::unique_ptr<platform::Connection> connection);
+    platform::Connection& connection() const;
     // A forward-only query on the view's connection.
     QSqlQuery newQuery() const;
     // Executes the query (the prepared one, or the statement when given) and makes it the
@@ -56,7 +57,7 @@ private:
     int columnOf(int number) const;
 
     QString id_;
-    std::unique_ptr<Connection> connection_;
+    std::unique_ptr<platform::Connection> connection_;
     std::optional<QSqlQuery> cursor_;  // declared after the connection: goes first
     QStringList fields_;
     std::map<int, int> columnOf_;  // field number -> index in fields_
@@ -65,7 +66,7 @@ private:
 
 class TableView : public QueryView {
 public:
-    TableView(const ViewDefinition& definition, std::unique_ptr<Connection> connection);
+    TableView(const ViewDefinition& definition, std::unique_ptr<platform::Connection> connection);
     void browse(const QString& filter, bool ascending) override;
 
 protected:
@@ -78,7 +79,7 @@ private:
 
 class SqlView : public QueryView {
 public:
-    explicit SqlView(std::unique_ptr<Connection> connection);
+    explicit SqlView(std::unique_ptr<platform::Connection> connection);
     void browse(const QString& statement, bool ascending) override;
 
 protected:

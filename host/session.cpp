@@ -11,6 +11,12 @@
 
 namespace qv::host {
 
+using platform::Connection;
+using platform::connectionString;
+using platform::DatabaseSetting;
+using platform::DbError;
+using platform::Recordset;
+
 namespace {
 
 // Sign-ons given out by this process and not yet signed off.

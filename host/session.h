@@ -17,7 +17,7 @@ class View;
 // A database link opened from a session; views are opened through it.
 class DbLink {
 public:
-    DbLink(QString companyId, DatabaseSetting setting, int linkType, int flags);
+    DbLink(QString companyId, platform::DatabaseSetting setting, int linkType, int flags);
     // Opens a view by its six-character identifier; throws HostError for an unknown one.
     std::unique_ptr<View> openView(const QString& viewId);
     int linkType() const { return linkType_; }
@@ -25,7 +25,7 @@ public:
 
 private:
     QString companyId_;
-    DatabaseSetting setting_;
+    platform::DatabaseSetting setting_;
     int linkType_;
     int flags_;
 };
@@ -35,7 +35,7 @@ public:
     bool isOpened() const { return opened_; }
     QString companyId() const { return companyId_; }
     QString folder() const { return folder_; }
-    const DatabaseSetting& database() const { return setting_; }
+    const platform::DatabaseSetting& database() const { return setting_; }
     // Why the session is not opened (empty when it is).
     QString failure() const { return failure_; }
 
@@ -44,7 +44,7 @@ public:
 
     // A session on an explicit company (tests and tools); opened when its database opens.
     static std::unique_ptr<HostSession> forCompany(const QString& companyId,
-                                                   const DatabaseSetting& setting,
+                                                   const platform::DatabaseSetting& setting,
                                                    const QString& folder);
     // A session that failed to open, with the reason.
     static std::unique_ptr<HostSession> notOpened(const QString& reason);
@@ -53,7 +53,7 @@ private:
     bool opened_ = false;
     QString companyId_;
     QString folder_;
-    DatabaseSetting setting_;
+    platform::DatabaseSetting setting_;
     QString failure_;
 };
 

@@ -11,6 +11,9 @@
 
 namespace qv::host {
 
+using platform::DatabaseSetting;
+using platform::DbError;
+
 QString signonProfilePath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/quorvan/host.ini");

@@ -16,7 +16,7 @@ namespace qv::host {
 
 struct SignonProfile {
     QString company;
-    DatabaseSetting database;
+    platform::DatabaseSetting database;
     QString folder;
 };
 

@@ -5,7 +5,7 @@
 namespace qv::host {
 
 std::span<const ViewDefinition> viewDefinitions() {
-    static const std::array<ViewDefinition, 8> views{{
+    static const std::array<ViewDefinition, 8> kViews{{
         {"CS0012",
          "CSOPTFD",
          "Optional Field Values",
@@ -42,7 +42,7 @@ std::span<const ViewDefinition> viewDefinitions() {
           {41, "SHPNAME"},
           {46, "REFERENCE"}}},
     }};
-    return views;
+    return kViews;
 }
 
 const ViewDefinition* findViewDefinition(const QString& id) {

@@ -19,7 +19,7 @@ struct ViewDefinition {
     std::map<int, QString> fields;
 };
 
-inline const QString sqlViewId = QStringLiteral("CS0120");
+inline const QString kSqlViewId = QStringLiteral("CS0120");
 
 // Every view the program opens.
 std::span<const ViewDefinition> viewDefinitions();

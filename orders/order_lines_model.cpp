@@ -1,8 +1,8 @@
 #include "orders/order_lines_model.h"
 
-namespace qv {
+namespace qv::orders {
 
-void OrderLinesModel::setColumns(std::vector<ListColumn> columns) {
+void OrderLinesModel::setColumns(std::vector<platform::ListColumn> columns) {
     beginResetModel();
     columns_ = std::move(columns);
     rows_.clear();
@@ -56,7 +56,7 @@ QVariant OrderLinesModel::data(const QModelIndex& index, int role) const {
 QVariant OrderLinesModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return {};
-    const ListColumn& column = columns_[static_cast<size_t>(section)];
+    const platform::ListColumn& column = columns_[static_cast<size_t>(section)];
     if (role == Qt::DisplayRole)
         return column.header;
     if (role == Qt::TextAlignmentRole)
@@ -64,4 +64,4 @@ QVariant OrderLinesModel::headerData(int section, Qt::Orientation orientation, i
     return {};
 }
 
-}  // namespace qv
+}  // namespace qv::orders

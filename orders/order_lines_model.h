@@ -2,19 +2,15 @@
 // The model behind the order-lines list: a column set (header, width, alignment) that is
 // replaced as a whole, and rows of display texts.
 
+#include "platform/list_column.h"
+
 #include <QAbstractTableModel>
 #include <QString>
 #include <QStringList>
 
 #include <vector>
 
-namespace qv {
-
-struct ListColumn {
-    QString header;
-    int widthTwips = 0;
-    Qt::Alignment alignment = Qt::AlignLeft;
-};
+namespace qv::orders {
 
 class OrderLinesModel : public QAbstractTableModel {
     Q_OBJECT
@@ -22,8 +18,8 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     // Replaces the columns and removes every row.
-    void setColumns(std::vector<ListColumn> columns);
-    const std::vector<ListColumn>& columns() const { return columns_; }
+    void setColumns(std::vector<platform::ListColumn> columns);
+    const std::vector<platform::ListColumn>& columns() const { return columns_; }
     // Appends a row; missing cells show empty, surplus cells are dropped.
     void addRow(const QStringList& cells);
     // Removes every row; the columns stay.
@@ -41,8 +37,8 @@ signals:
     void columnsReplaced();
 
 private:
-    std::vector<ListColumn> columns_;
+    std::vector<platform::ListColumn> columns_;
     std::vector<QStringList> rows_;
 };
 
-}  // namespace qv
+}  // namespace qv::orders

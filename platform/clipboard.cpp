@@ -3,7 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-namespace qv {
+namespace qv::platform {
 
 bool QtClipboardPort::open() {
     opened_ = qGuiApp != nullptr;  // no clipboard without a GUI application
@@ -37,34 +37,4 @@ bool QtClipboardPort::close() {
     return true;
 }
 
-void RecordingClipboardPort::prepare(const QString& text) {
-    steps << QStringLiteral("prepare");
-    buffer_ = text;
-}
-
-bool RecordingClipboardPort::unlock() {
-    steps << QStringLiteral("unlock");
-    return !unlockFails;
-}
-
-bool RecordingClipboardPort::open() {
-    steps << QStringLiteral("open");
-    return !openFails;
-}
-
-void RecordingClipboardPort::empty() {
-    steps << QStringLiteral("empty");
-    contents.reset();
-}
-
-void RecordingClipboardPort::setText() {
-    steps << QStringLiteral("setText");
-    contents = buffer_;
-}
-
-bool RecordingClipboardPort::close() {
-    steps << QStringLiteral("close");
-    return !closeFails;
-}
-
-}  // namespace qv
+}  // namespace qv::platform

@@ -1,14 +1,13 @@
 #pragma once
 // The clipboard as a series of steps that may each fail, so the routines that put a text
 // on it can report each failure as it happens: the Qt implementation works on the system
-// clipboard, the recorder keeps the steps and fails the ones it is told to.
+// clipboard, the tests' recording double keeps the steps and fails the ones it is told to.
 
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
-namespace qv {
+namespace qv::platform {
 
 class ClipboardPort {
 public:
@@ -43,25 +42,4 @@ private:
     bool changed_ = false;
 };
 
-// Test double: records the steps by name ("prepare", "unlock", ...) and the contents
-// it would hold; each fallible step can be made to fail.
-class RecordingClipboardPort : public ClipboardPort {
-public:
-    void prepare(const QString& text) override;
-    bool unlock() override;
-    bool open() override;
-    void empty() override;
-    void setText() override;
-    bool close() override;
-
-    bool unlockFails = false;
-    bool openFails = false;
-    bool closeFails = false;
-    QStringList steps;
-    std::optional<QString> contents;  // none: the clipboard is empty
-
-private:
-    QString buffer_;
-};
-
-}  // namespace qv
+}  // namespace qv::platform

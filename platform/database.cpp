@@ -12,7 +12,7 @@
 
 #include <atomic>
 
-namespace qv {
+namespace qv::platform {
 namespace {
 
 const QLatin1String kProvider("Provider=MSDASQL.1;Persist Security Info=true;Data Source=");
@@ -164,4 +164,4 @@ int Recordset::fieldCount() const {
     return record_.count();
 }
 
-}  // namespace qv
+}  // namespace qv::platform

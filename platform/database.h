@@ -14,7 +14,7 @@
 #include <stdexcept>
 #include <vector>
 
-namespace qv {
+namespace qv::platform {
 
 // A database failure carrying the server's or driver's own text.
 class DbError : public std::runtime_error {
@@ -88,4 +88,4 @@ private:
     bool eof_ = true;
 };
 
-}  // namespace qv
+}  // namespace qv::platform

@@ -6,7 +6,7 @@
 #include <limits>
 #include <stdexcept>
 
-namespace qv {
+namespace qv::platform {
 
 namespace {
 
@@ -284,4 +284,4 @@ qint32 addRounded(qint32 total, double qty, const char* what) {
     return qint32(sum);
 }
 
-}  // namespace qv
+}  // namespace qv::platform

@@ -9,7 +9,7 @@
 
 #include <optional>
 
-namespace qv {
+namespace qv::platform {
 
 // A number pattern, parsed once and applied to many values:
 //   "#"  a digit shown only when significant,  "0"  a digit always shown,
@@ -53,4 +53,4 @@ std::optional<QDate> dateOf(const QVariant& value);
 // Throws std::overflow_error naming `what` when the result leaves the 32-bit range.
 qint32 addRounded(qint32 total, double qty, const char* what = "total");
 
-}  // namespace qv
+}  // namespace qv::platform

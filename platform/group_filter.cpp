@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-namespace qv {
+namespace qv::platform {
 
 namespace {
 
@@ -195,4 +195,4 @@ QString filterRowsBeforeGrouping(const QString& sql) {
     return out;
 }
 
-}  // namespace qv
+}  // namespace qv::platform

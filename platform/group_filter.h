@@ -6,7 +6,7 @@
 
 #include <QString>
 
-namespace qv {
+namespace qv::platform {
 
 // Moves each HAVING condition of the form `table.column = constant` (or `constant =
 // table.column`), where table.column is one of the statement's GROUP BY columns, into a WHERE
@@ -17,4 +17,4 @@ namespace qv {
 // it is.
 QString filterRowsBeforeGrouping(const QString& sql);
 
-}  // namespace qv
+}  // namespace qv::platform

@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-namespace qv {
+namespace qv::platform {
 
 void QtMessagePort::inform(const QString& title, const QString& text) {
     QMessageBox::information(parent_, title, text, QMessageBox::Ok);
@@ -13,4 +13,4 @@ bool QtMessagePort::askYesNo(const QString& title, const QString& text) {
            QMessageBox::Yes;
 }
 
-}  // namespace qv
+}  // namespace qv::platform

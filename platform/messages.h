@@ -1,15 +1,12 @@
 #pragma once
 // Message boxes and questions go through this port, so handlers can be tested without
-// modal dialogs: the Qt implementation shows them, the recorder keeps them.
+// modal dialogs: the Qt implementation shows them, the tests' recording double keeps them.
 
 #include <QString>
-#include <QStringList>
-
-#include <vector>
 
 class QWidget;
 
-namespace qv {
+namespace qv::platform {
 
 class MessagePort {
 public:
@@ -30,29 +27,4 @@ private:
     QWidget* parent_;
 };
 
-// Test double: records every message and answers questions with a set answer.
-class RecordingMessagePort : public MessagePort {
-public:
-    struct Entry {
-        QString title;
-        QString text;
-        bool question = false;
-    };
-    void inform(const QString& title, const QString& text) override {
-        entries.push_back({title, text, false});
-    }
-    bool askYesNo(const QString& title, const QString& text) override {
-        entries.push_back({title, text, true});
-        return answer;
-    }
-    QStringList texts() const {
-        QStringList out;
-        for (const auto& e : entries)
-            out << e.text;
-        return out;
-    }
-    std::vector<Entry> entries;
-    bool answer = true;
-};
-
-}  // namespace qv
+}  // namespace qv::platform

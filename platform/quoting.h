@@ -3,10 +3,10 @@
 
 #include <QString>
 
-namespace qv {
+namespace qv::platform {
 
 // Doubles every `quote` in text: the escape of SQL strings (') and of host filter
 // constants ("), so a typed value is read as it was typed and can never end its quotes early.
 QString doubleQuotes(const QString& text, QChar quote);
 
-}  // namespace qv
+}  // namespace qv::platform

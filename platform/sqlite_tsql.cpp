@@ -20,7 +20,7 @@ SQLITE_EXTENSION_INIT1
 #include <utility>
 #include <vector>
 
-namespace qv {
+namespace qv::platform {
 namespace {
 
 using Bytes = const unsigned char*;
@@ -681,14 +681,14 @@ int registerTsqlFunctions(sqlite3* db) {
     return rc;
 }
 
-}  // namespace qv
+}  // namespace qv::platform
 
 #ifdef QV_SQLITE_EXTENSION
 // Entry point the sqlite3 shell derives from the file name: ".load quorvan_tsql".
 extern "C" int sqlite3_quorvantsql_init(sqlite3* db, char** errorMessage,
                                         const sqlite3_api_routines* api) {
     SQLITE_EXTENSION_INIT2(api);
-    const int rc = qv::registerTsqlFunctions(db);
+    const int rc = qv::platform::registerTsqlFunctions(db);
     if (rc != SQLITE_OK)
         *errorMessage = sqlite3_mprintf("%s", sqlite3_errmsg(db));
     return rc;

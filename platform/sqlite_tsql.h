@@ -8,7 +8,7 @@
 
 struct sqlite3;
 
-namespace qv {
+namespace qv::platform {
 
 // Returns an SQLite result code (SQLITE_OK on success).
 int registerTsqlFunctions(sqlite3* db);
@@ -17,4 +17,4 @@ int registerTsqlFunctions(sqlite3* db);
 // statement can be refused before it runs rather than at its first row.
 bool isSupportedConvertType(std::string_view type);
 
-}  // namespace qv
+}  // namespace qv::platform

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace qv {
+namespace qv::platform {
 namespace {
 
 enum class Kind { Space, Comment, String, Bracketed, Quoted, Number, Word, Variable, Punct };
@@ -288,4 +288,4 @@ QString rewriteTsqlForSqlite(const QString& tsql) {
     return Rewriter(tsql).run();
 }
 
-}  // namespace qv
+}  // namespace qv::platform

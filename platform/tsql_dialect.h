@@ -6,8 +6,8 @@
 
 #include <QString>
 
-namespace qv {
+namespace qv::platform {
 
 QString rewriteTsqlForSqlite(const QString& tsql);
 
-}  // namespace qv
+}  // namespace qv::platform

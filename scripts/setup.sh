@@ -13,6 +13,8 @@ QV_PACKAGES=(
     libgtest-dev
     fonts-dejavu-core
     xvfb xauth
+    # The icon renderings, and the package test (cpack's dependency scan runs file).
+    librsvg2-bin desktop-file-utils file
 )
 
 qv_install_missing() {

@@ -5,12 +5,14 @@
 
 namespace qv::search {
 
+using platform::Recordset;
+
 LotTotals fillLotList(Recordset& recordset, LotListModel& model) {
     const LotColumns columns(recordset);
     LotListModel::Fill fill(model);
     LotTotals totals;
     for (qint64 rowNumber = 1; !recordset.eof(); ++rowNumber) {
-        const LotRecord record = columns.read(recordset);
+        const LotSearchRecord record = columns.read(recordset);
         totals.add(record);
         model.appendRow(makeLotRow(rowNumber, record));
         recordset.moveNext();

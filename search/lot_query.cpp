@@ -40,7 +40,7 @@ void appendLike(QString& sql, QStringView column, const QString& value) {
     sql += u"  AND (";
     sql += column;
     sql += u" LIKE '%";
-    sql += doubleQuotes(value, u'\'');
+    sql += platform::doubleQuotes(value, u'\'');
     sql += u"%') ";
 }
 

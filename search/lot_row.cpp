@@ -8,6 +8,13 @@
 
 namespace qv::search {
 
+using platform::addRounded;
+using platform::dateOf;
+using platform::formatDate;
+using platform::formatNumber;
+using platform::NumberFormat;
+using platform::Recordset;
+
 namespace {
 
 // Texts of database values are shown without the blanks CHAR columns are padded with.
@@ -29,7 +36,7 @@ QString dateOrOwnText(const QVariant& value) {
 
 // Pallet statuses that put a lot on hold; compared exactly, as the status is stored.
 bool isHoldCode(const QVariant& palletStatus) {
-    static constexpr std::u16string_view codes[] = {
+    static constexpr std::u16string_view kHoldCodes[] = {
         u"AGED", u"DUMP", u"QTD",  u"DON",  u"INSP", u"LBEL", u"REG",  u"REG1",
         u"REJ",  u"SCRN", u"SELH", u"SORT", u"TOTE", u"VISU", u"AGAR", u"GAR",
         u"HOLD", u"LAB",  u"LIST", u"MIP",  u"SHLD", u"WREV", u"GOVT", u"UNGR"};
@@ -38,17 +45,17 @@ bool isHoldCode(const QVariant& palletStatus) {
     }
     const QString text = palletStatus.toString();
     const std::u16string_view status(QStringView(text).utf16(), std::size_t(text.size()));
-    return std::find(std::begin(codes), std::end(codes), status) != std::end(codes);
+    return std::find(std::begin(kHoldCodes), std::end(kHoldCodes), status) != std::end(kHoldCodes);
 }
 
-QString holdState(const LotRecord& record) {
-    const bool free =
-        equalsNumber(record[LotRecord::QTYLEVEL], 1) && equalsNumber(record[LotRecord::ONQUART], 0);
+QString holdState(const LotSearchRecord& record) {
+    const bool free = equalsNumber(record[LotSearchRecord::QTYLEVEL], 1) &&
+                      equalsNumber(record[LotSearchRecord::ONQUART], 0);
     if (!free) {
         return QStringLiteral("Q-Hold");
     }
-    return isHoldCode(record[LotRecord::PALLETSTATUS]) ? QStringLiteral("B-Hold")
-                                                       : QStringLiteral("OK");
+    return isHoldCode(record[LotSearchRecord::PALLETSTATUS]) ? QStringLiteral("B-Hold")
+                                                             : QStringLiteral("OK");
 }
 
 // The quarantine date when the lot has one (a text of at least eight characters),
@@ -63,23 +70,23 @@ QString quarantineText(const QVariant& quarantineDate, const QString& palletStat
 
 }  // namespace
 
-QString LotRecord::fieldName(Field field) {
-    static const std::array<const char*, FieldCount> names{
+QString LotSearchRecord::fieldName(Field field) {
+    static const std::array<const char*, kFieldCount> kNames{
         "LOCATION", "ITEMNUM",  "LOTNUM",   "QTYAVAIL",     "STOCKDATE", "EXPIRYDATE",
         "GRADE",    "PRODCODE", "CUSTCODE", "ONQUART",      "ONQUARTDT", "CATEGORY",
         "QTYLEVEL", "ITEMDESC", "UOM",      "PALLETSTATUS", "PRODDATE"};
-    return QString::fromLatin1(names[field]);
+    return QString::fromLatin1(kNames[field]);
 }
 
 LotColumns::LotColumns(const Recordset& recordset) {
-    for (int f = 0; f < LotRecord::FieldCount; ++f) {
-        index_[f] = recordset.fieldIndex(LotRecord::fieldName(LotRecord::Field(f)));
+    for (int f = 0; f < LotSearchRecord::kFieldCount; ++f) {
+        index_[f] = recordset.fieldIndex(LotSearchRecord::fieldName(LotSearchRecord::Field(f)));
     }
 }
 
-LotRecord LotColumns::read(const Recordset& recordset) const {
-    LotRecord record;
-    for (int f = 0; f < LotRecord::FieldCount; ++f) {
+LotSearchRecord LotColumns::read(const Recordset& recordset) const {
+    LotSearchRecord record;
+    for (int f = 0; f < LotSearchRecord::kFieldCount; ++f) {
         record.values[f] = recordset.value(index_[f]);
     }
     return record;
@@ -89,50 +96,50 @@ QString lotRowNumberText(qint64 rowNumber) {
     return QString::number(rowNumber % 1000000).rightJustified(6, u'0');
 }
 
-LotRow makeLotRow(qint64 rowNumber, const LotRecord& r) {
-    static const NumberFormat wholeQuantity(u"#,### ");
-    static const NumberFormat kgQuantity(u"#,###.#0 ");
-    const QString uom = trimmedText(r[LotRecord::UOM]);
-    const QString palletStatus = trimmedText(r[LotRecord::PALLETSTATUS]);
-    const double quantity = r[LotRecord::QTYAVAIL].toDouble();
-    const auto prodDate = dateOf(r[LotRecord::PRODDATE]);
+LotRow makeLotRow(qint64 rowNumber, const LotSearchRecord& r) {
+    static const NumberFormat kWholeQuantity(u"#,### ");
+    static const NumberFormat kKgQuantity(u"#,###.#0 ");
+    const QString uom = trimmedText(r[LotSearchRecord::UOM]);
+    const QString palletStatus = trimmedText(r[LotSearchRecord::PALLETSTATUS]);
+    const double quantity = r[LotSearchRecord::QTYAVAIL].toDouble();
+    const auto prodDate = dateOf(r[LotSearchRecord::PRODDATE]);
 
     return {{
         lotRowNumberText(rowNumber),
-        trimmedText(r[LotRecord::LOCATION]),
-        trimmedText(r[LotRecord::ITEMNUM]),
-        trimmedText(r[LotRecord::LOTNUM]),
-        (uom == u"KG" ? kgQuantity : wholeQuantity).format(quantity),
-        dateOrOwnText(r[LotRecord::STOCKDATE]),
-        dateOrOwnText(r[LotRecord::EXPIRYDATE]),
-        trimmedText(r[LotRecord::GRADE]),
-        trimmedText(r[LotRecord::PRODCODE]),
-        trimmedText(r[LotRecord::CUSTCODE]),
+        trimmedText(r[LotSearchRecord::LOCATION]),
+        trimmedText(r[LotSearchRecord::ITEMNUM]),
+        trimmedText(r[LotSearchRecord::LOTNUM]),
+        (uom == u"KG" ? kKgQuantity : kWholeQuantity).format(quantity),
+        dateOrOwnText(r[LotSearchRecord::STOCKDATE]),
+        dateOrOwnText(r[LotSearchRecord::EXPIRYDATE]),
+        trimmedText(r[LotSearchRecord::GRADE]),
+        trimmedText(r[LotSearchRecord::PRODCODE]),
+        trimmedText(r[LotSearchRecord::CUSTCODE]),
         holdState(r),
-        quarantineText(r[LotRecord::ONQUARTDT], palletStatus),
+        quarantineText(r[LotSearchRecord::ONQUARTDT], palletStatus),
         palletStatus,
-        trimmedText(r[LotRecord::CATEGORY]),
-        trimmedText(r[LotRecord::ITEMDESC]),
+        trimmedText(r[LotSearchRecord::CATEGORY]),
+        trimmedText(r[LotSearchRecord::ITEMDESC]),
         uom,
-        equalsNumber(r[LotRecord::QTYLEVEL], 1) ? QStringLiteral("Available")
-                                                : QStringLiteral("Not Avail"),
+        equalsNumber(r[LotSearchRecord::QTYLEVEL], 1) ? QStringLiteral("Available")
+                                                      : QStringLiteral("Not Avail"),
         prodDate ? formatDate(*prodDate) : QString(),
     }};
 }
 
-void LotTotals::add(const LotRecord& r) {
-    const double qty = r[LotRecord::QTYAVAIL].toDouble();
+void LotTotals::add(const LotSearchRecord& r) {
+    const double qty = r[LotSearchRecord::QTYAVAIL].toDouble();
     quantity = addRounded(quantity, qty, "total quantity");
-    if (!trimmedText(r[LotRecord::LOCATION]).isEmpty()) {
+    if (!trimmedText(r[LotSearchRecord::LOCATION]).isEmpty()) {
         location = addRounded(location, qty, "location quantity");
     }
-    if (!r[LotRecord::PRODCODE].isNull()) {
+    if (!r[LotSearchRecord::PRODCODE].isNull()) {
         productCode = addRounded(productCode, qty, "product code quantity");
     }
-    if (!r[LotRecord::GRADE].isNull()) {
+    if (!r[LotSearchRecord::GRADE].isNull()) {
         grade = addRounded(grade, qty, "grade quantity");
     }
-    if (!r[LotRecord::PALLETSTATUS].isNull()) {
+    if (!r[LotSearchRecord::PALLETSTATUS].isNull()) {
         palletStatus = addRounded(palletStatus, qty, "pallet status quantity");
     }
     rowCount = addRounded(rowCount, 1, "lot count");

@@ -7,14 +7,14 @@
 
 #include <array>
 
-namespace qv {
+namespace qv::platform {
 class Recordset;
 }
 
 namespace qv::search {
 
 // The record columns a lot row is made from, as the lot statement names them.
-struct LotRecord {
+struct LotSearchRecord {
     enum Field {
         LOCATION,
         ITEMNUM,
@@ -33,24 +33,24 @@ struct LotRecord {
         UOM,
         PALLETSTATUS,
         PRODDATE,
-        FieldCount
+        kFieldCount
     };
     static QString fieldName(Field field);
 
-    std::array<QVariant, FieldCount> values;
+    std::array<QVariant, kFieldCount> values;
     const QVariant& operator[](Field field) const { return values[field]; }
     QVariant& operator[](Field field) { return values[field]; }
 };
 
 // The record's column indexes, found by name once per search so reading a row looks
-// nothing up. Throws qv::DbError naming a column the result lacks.
+// nothing up. Throws platform::DbError naming a column the result lacks.
 class LotColumns {
 public:
-    explicit LotColumns(const Recordset& recordset);
-    LotRecord read(const Recordset& recordset) const;
+    explicit LotColumns(const platform::Recordset& recordset);
+    LotSearchRecord read(const platform::Recordset& recordset) const;
 
 private:
-    std::array<int, LotRecord::FieldCount> index_{};
+    std::array<int, LotSearchRecord::kFieldCount> index_{};
 };
 
 // The list's columns: "Pick" (the row number) first, the production date last.
@@ -63,7 +63,7 @@ struct LotRow {
 // The row number as the list shows it: six digits, so the millionth row reads "000000".
 QString lotRowNumberText(qint64 rowNumber);
 
-LotRow makeLotRow(qint64 rowNumber, const LotRecord& record);
+LotRow makeLotRow(qint64 rowNumber, const LotSearchRecord& record);
 
 // The totals of one search, each a 32-bit whole number; adding a quantity rounds the sum
 // half to even. add() throws std::overflow_error naming the total that leaves the range.
@@ -75,7 +75,7 @@ struct LotTotals {
     qint32 grade = 0;         // rows with a grade
     qint32 palletStatus = 0;  // rows with a pallet status
 
-    void add(const LotRecord& record);
+    void add(const LotSearchRecord& record);
 };
 
 // The summary boxes' texts after a search.

@@ -2,7 +2,7 @@
 #include "app/handler_guard.h"
 #include "app/text_viewer.h"
 #include "app/version_info.h"
-#include "platform/messages.h"
+#include "tests/support/recording_ports.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -14,29 +14,30 @@ namespace {
 
 class AboutBoxTest : public ::testing::Test {
 protected:
-    qv::RecordingMessagePort messages;
-    qv::HandlerGuard guard{messages, [] { return QStringLiteral("T"); }};
+    qv::tests::RecordingMessagePort messages;
+    qv::app::HandlerGuard guard{messages, [] { return QStringLiteral("T"); }};
 };
 
 TEST_F(AboutBoxTest, Texts) {
-    qv::AboutBox about("TEST  app_tests", guard);
+    qv::app::AboutBox about("TEST  app_tests", guard);
     EXPECT_EQ(about.windowTitle(), "About TEST  app_tests");
-    EXPECT_EQ(about.lblVersion->text(),
-              "Ver. 9.63.29  " + qv::version::legalCopyright() + "  " + qv::version::companyName());
-    EXPECT_EQ(about.lblTitle->text(), qv::version::fileDescription());
+    EXPECT_EQ(about.lblVersion->text(), "Ver. 9.63.29  " + qv::app::VersionInfo::legalCopyright() +
+                                            "  " + qv::app::VersionInfo::companyName());
+    EXPECT_EQ(about.lblTitle->text(), qv::app::VersionInfo::fileDescription());
     EXPECT_EQ(about.lblDescription->text(), "Item Lot Location and Optional Fields Lookup");
     EXPECT_EQ(about.lblDisclaimer->text(),
               "Select by Full or Partial Data\r\nDrill down to Filter choices\r\n"
               "Exports shown data to Excel\r\n\r\n" +
-                  qv::version::comments() + "\r\n" + qv::version::companyName() + "\r\n" +
-                  qv::version::fileDescription() + "\r\n" + qv::version::legalTrademarks() + " " +
-                  qv::version::legalCopyright());
+                  qv::app::VersionInfo::comments() + "\r\n" + qv::app::VersionInfo::companyName() +
+                  "\r\n" + qv::app::VersionInfo::fileDescription() + "\r\n" +
+                  qv::app::VersionInfo::legalTrademarks() + " " +
+                  qv::app::VersionInfo::legalCopyright());
     EXPECT_FALSE(about.isModal());
     EXPECT_EQ(about.cmdSysInfo->text(), "Documentation");
 }
 
 TEST_F(AboutBoxTest, OkUnloadsIt) {
-    QPointer<qv::AboutBox> about = new qv::AboutBox("T", guard);
+    QPointer<qv::app::AboutBox> about = new qv::app::AboutBox("T", guard);
     about->show();
     about->cmdOK->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -44,8 +45,8 @@ TEST_F(AboutBoxTest, OkUnloadsIt) {
 }
 
 TEST_F(AboutBoxTest, DocumentationOpensInItsViewer) {
-    qv::AboutBox about("T", guard);
-    QPointer<qv::TextViewer> viewer = about.cmdSysInfo_Click();
+    qv::app::AboutBox about("T", guard);
+    QPointer<qv::app::TextViewer> viewer = about.cmdSysInfo_Click();
     ASSERT_TRUE(viewer);
     EXPECT_EQ(viewer->frameGeometry(), QRect(50, 50, 900, 850));
     EXPECT_EQ(viewer->windowTitle(), "TALLORIN9DOC.txt");
@@ -53,7 +54,7 @@ TEST_F(AboutBoxTest, DocumentationOpensInItsViewer) {
     EXPECT_TRUE(viewer->isVisible());
 
     // Pressed again: a second viewer, as each press starts its own.
-    QPointer<qv::TextViewer> second = about.cmdSysInfo_Click();
+    QPointer<qv::app::TextViewer> second = about.cmdSysInfo_Click();
     EXPECT_NE(second.data(), viewer.data());
     viewer->close();
     second->close();
@@ -63,7 +64,7 @@ TEST_F(AboutBoxTest, DocumentationOpensInItsViewer) {
 
 TEST_F(AboutBoxTest, MissingDocumentationIsTheViewersNotice) {
     const QString path = "/nonexistent/folder/TALLORIN9DOC.txt";
-    QPointer<qv::TextViewer> viewer = qv::TextViewer::open(path);
+    QPointer<qv::app::TextViewer> viewer = qv::app::TextViewer::open(path);
     EXPECT_TRUE(viewer->text().contains(path)) << viewer->text().toStdString();
     EXPECT_EQ(viewer->pos(), QPoint(50, 50));
     viewer->close();

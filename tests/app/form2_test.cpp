@@ -5,8 +5,7 @@
 #include "host/field_edit_control.h"
 #include "host/session.h"
 #include "host/signon_profile.h"
-#include "platform/clipboard.h"
-#include "platform/messages.h"
+#include "tests/support/recording_ports.h"
 #include "tests/support/test_company.h"
 
 #include <QComboBox>
@@ -56,9 +55,9 @@ protected:
     }
     void TearDown() override { QFile::remove(qv::host::signonProfilePath()); }
 
-    qv::test::TestCompany company;
-    qv::RecordingMessagePort messages;
-    qv::RecordingClipboardPort clipboard;
+    qv::tests::TestCompany company;
+    qv::tests::RecordingMessagePort messages;
+    qv::tests::RecordingClipboardPort clipboard;
 };
 
 TEST_F(Form2Test, StartUpPreparesTheWindow) {
@@ -66,7 +65,7 @@ TEST_F(Form2Test, StartUpPreparesTheWindow) {
     company.addOptionValue("PALLETSTATUS", "HOLD");
     company.addOptionValue("PALLETSTATUS", "AGED");
     company.addOptionValue("CUSTCODE", "C1");
-    qv::Form2 form(messages, clipboard);
+    qv::app::Form2 form(messages, clipboard);
     ASSERT_TRUE(form.Form_Load());
     EXPECT_TRUE(messages.entries.empty());
 
@@ -117,7 +116,7 @@ TEST_F(Form2Test, StartUpPreparesTheWindow) {
 TEST_F(Form2Test, SessionNotOpenEndsStartUp) {
     qv::host::writeSignonProfile(qv::host::signonProfilePath(), "TEST",
                                  "sqlite:/nonexistent/TEST.sqlite", company.folder());
-    qv::Form2 form(messages, clipboard);
+    qv::app::Form2 form(messages, clipboard);
     EXPECT_FALSE(form.Form_Load());
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].title, "");
@@ -126,14 +125,14 @@ TEST_F(Form2Test, SessionNotOpenEndsStartUp) {
     EXPECT_EQ(form.cboCategory->count(), 0);
 
     // The program's run ends with a failing exit code.
-    qv::RecordingMessagePort again;
-    EXPECT_EQ(qv::runQuorvan(again, clipboard), 1);
+    qv::tests::RecordingMessagePort again;
+    EXPECT_EQ(qv::app::runQuorvan(again, clipboard), 1);
     EXPECT_EQ(again.texts(), QStringList({"session not open"}));
 }
 
 TEST_F(Form2Test, FailingHostCallAbandonsStartUp) {
     company.exec("DROP TABLE ICCATG");
-    qv::Form2 form(messages, clipboard);
+    qv::app::Form2 form(messages, clipboard);
     EXPECT_FALSE(form.Form_Load());
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].title, "TEST  app_tests");
@@ -143,7 +142,7 @@ TEST_F(Form2Test, FailingHostCallAbandonsStartUp) {
 }
 
 TEST_F(Form2Test, MenuBar) {
-    qv::Form2 form(messages, clipboard);
+    qv::app::Form2 form(messages, clipboard);
     ASSERT_TRUE(form.Form_Load());
     QList<QAction*> top = form.menuBar()->actions();
     ASSERT_EQ(top.size(), 4);
@@ -192,7 +191,7 @@ TEST_F(Form2Test, MenuBar) {
 }
 
 TEST_F(Form2Test, WidthShowsTheOrderPanelAndQuitClosesTheAboutBoxViewerSessionAndWindow) {
-    qv::Form2 form(messages, clipboard);
+    qv::app::Form2 form(messages, clipboard);
     ASSERT_TRUE(form.Form_Load());
     form.show();
     auto* panel = form.findChild<QWidget*>("orderPanel");
@@ -204,11 +203,11 @@ TEST_F(Form2Test, WidthShowsTheOrderPanelAndQuitClosesTheAboutBoxViewerSessionAn
     EXPECT_FALSE(panel->isVisible());
 
     form.mnuAbout->trigger();
-    QPointer<qv::AboutBox> about = form.aboutBox();
+    QPointer<qv::app::AboutBox> about = form.aboutBox();
     ASSERT_TRUE(about && about->isVisible());
     form.mnuAbout->trigger();
     EXPECT_EQ(form.aboutBox(), about.data()) << "one about box";
-    QPointer<qv::TextViewer> viewer = about->cmdSysInfo_Click();
+    QPointer<qv::app::TextViewer> viewer = about->cmdSysInfo_Click();
 
     form.cmdQuit->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

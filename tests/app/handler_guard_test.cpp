@@ -1,7 +1,7 @@
 #include "app/handler_guard.h"
 #include "host/host_error.h"
 #include "platform/database.h"
-#include "platform/messages.h"
+#include "tests/support/recording_ports.h"
 
 #include <QGuiApplication>
 
@@ -10,9 +10,9 @@
 namespace {
 
 TEST(HandlerGuard, FailureIsReportedAndTheProgramGoesOn) {
-    qv::RecordingMessagePort messages;
+    qv::tests::RecordingMessagePort messages;
     QString title = "TEST  quorvan";
-    qv::HandlerGuard guard(messages, [&title] { return title; });
+    qv::app::HandlerGuard guard(messages, [&title] { return title; });
     QLabel status("Searching ....");
     guard.setStatusLabel(&status);
     QString written;
@@ -21,7 +21,7 @@ TEST(HandlerGuard, FailureIsReportedAndTheProgramGoesOn) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     EXPECT_FALSE(guard.run("Search", [&] {
         written = "first rows";
-        throw qv::DbError("Invalid column name 'X'.");
+        throw qv::platform::DbError("Invalid column name 'X'.");
     }));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(status.text(), "");

@@ -109,7 +109,7 @@ protected:
         company.addLotField(lotNum, field, value);
     }
 
-    test::TestCompany company;
+    tests::TestCompany company;
     std::unique_ptr<host::HostSession> session;
     std::shared_ptr<host::DbLink> link;
 };
@@ -146,7 +146,7 @@ TEST_F(SummaryQueriesTest, EachSummaryCountsTheLotsOfQuantityLevelOne) {
 
 TEST_F(SummaryQueriesTest, AQuantityBeyondAWholeNumberFailsNamingIt) {
     lot("L11", "A100", "WH9", 3e9, 1, "GRADE", "BIG");
-    EXPECT_TRUE(test::thrownText<std::runtime_error>([&] {
+    EXPECT_TRUE(tests::thrownText<std::runtime_error>([&] {
                     querySummary(*link, Summary::Grade, "BIG");
                 }).contains("32-bit"));
 }
@@ -172,7 +172,8 @@ TEST_F(SummaryQueriesTest, FilteringBeforeGroupingGivesTheSameGroups) {
                                  "VALUES ('a100', 'wh1 ', '%1', '%2', '%3')")
                              .arg(lotNum, field, QString(value).replace("'", "''")));
     }
-    const auto connection = Connection::open(connectionString("TEST"), company.setting());
+    const auto connection =
+        platform::Connection::open(platform::connectionString("TEST"), company.setting());
     const auto rows = [&](const QString& sqliteSql) {
         QSqlQuery query(connection->database());
         EXPECT_TRUE(query.exec(sqliteSql)) << sqliteSql.toStdString();
@@ -188,7 +189,7 @@ TEST_F(SummaryQueriesTest, FilteringBeforeGroupingGivesTheSameGroups) {
             const QString tsql = summaryStatement(summary, value);
             const QString filtered = connection->prepareStatement(tsql);
             ASSERT_TRUE(filtered.contains("WHERE")) << filtered.toStdString();
-            EXPECT_EQ(rows(filtered), rows(rewriteTsqlForSqlite(tsql))) << tsql.toStdString();
+            EXPECT_EQ(rows(filtered), rows(platform::rewriteTsqlForSqlite(tsql))) << tsql.toStdString();
         }
     }
 }

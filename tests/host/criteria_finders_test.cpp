@@ -82,8 +82,8 @@ TEST(CriteriaFinders, ChosenValuesGoToTheFieldAndItsLabel) {
 class CriteriaFinderDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::fillSampleCompany(company);
-        session = test::sessionOn(company);
+        tests::fillSampleCompany(company);
+        session = tests::sessionOn(company);
     }
 
     struct Shown {
@@ -121,7 +121,7 @@ protected:
         return shown;
     }
 
-    test::TestCompany company;
+    tests::TestCompany company;
     std::unique_ptr<HostSession> session;
 };
 

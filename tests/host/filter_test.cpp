@@ -7,14 +7,14 @@
 namespace qv::host {
 namespace {
 
-const QStringList fields{"LOTNUM", "QTYLEVEL", "A", "B", "C"};
+const QStringList kFields{"LOTNUM", "QTYLEVEL", "A", "B", "C"};
 
 SqlCondition translate(const QString& filter) {
-    return toSqlCondition(parseFilter(filter, fields).get());
+    return toSqlCondition(parseFilter(filter, kFields).get());
 }
 
 QString errorOf(const QString& filter) {
-    return test::thrownText<HostError>([&] { parseFilter(filter, fields); });
+    return tests::thrownText<HostError>([&] { parseFilter(filter, kFields); });
 }
 
 TEST(Filter, TranslatesWithEveryConstantBound) {
@@ -33,7 +33,7 @@ TEST(Filter, TranslatesWithEveryConstantBound) {
 
     EXPECT_EQ(translate("A<=1 AND B>2 AND C<3").sql, "((([A] <= ?) AND ([B] > ?)) AND ([C] < ?))");
     EXPECT_TRUE(translate("   ").sql.isEmpty());
-    EXPECT_EQ(parseFilter(QString(), fields), nullptr);
+    EXPECT_EQ(parseFilter(QString(), kFields), nullptr);
 }
 
 TEST(Filter, AndBindsTighterThanOr) {

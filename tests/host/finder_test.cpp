@@ -18,8 +18,8 @@ namespace {
 class FinderTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::fillSampleCompany(company);
-        session = test::sessionOn(company);
+        tests::fillSampleCompany(company);
+        session = tests::sessionOn(company);
         finder.setSession(session.get());
         finder.setViewId("IC0810");
         finder.setFilter(R"((LOTNUM LIKE "%%" AND QTYLEVEL = 1))");
@@ -50,7 +50,7 @@ protected:
         return table->currentIndex().siblingAtColumn(0).data().toString().trimmed();
     }
 
-    test::TestCompany company;
+    tests::TestCompany company;
     std::unique_ptr<HostSession> session;
     LookupFinder finder;
 };

@@ -4,7 +4,7 @@
 #include "host/session.h"
 #include "tests/support/test_company.h"
 
-namespace qv::test {
+namespace qv::tests {
 
 inline void fillSampleCompany(TestCompany& company) {
     company.addLocation("XA1Y", "Annex");
@@ -44,4 +44,4 @@ inline std::unique_ptr<host::HostSession> sessionOn(const TestCompany& company) 
                                          company.folder());
 }
 
-}  // namespace qv::test
+}  // namespace qv::tests

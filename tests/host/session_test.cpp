@@ -66,8 +66,8 @@ TEST_F(SessionTest, WithoutProfileTheDemoCompanyOpens) {
 }
 
 TEST_F(SessionTest, ProfileNamesTheCompany) {
-    test::TestCompany company;
-    test::fillSampleCompany(company);
+    tests::TestCompany company;
+    tests::fillSampleCompany(company);
     writeProfile("; site profile\n[other]\nx = 1\n[SignOn]\nCompany = BRISVL\ndatabase = sqlite:" +
                  company.path().toUtf8() + "\nfolder = \"" + company.folder().toUtf8() + "\"\n");
     int first = 0, second = 0;
@@ -122,7 +122,7 @@ TEST_F(SessionTest, ProfileDefaultsToOdbc) {
     const auto profile = readSignonProfile(signonProfilePath());
     ASSERT_TRUE(profile.has_value());
     EXPECT_EQ(profile->company, "BRISVL");
-    EXPECT_EQ(profile->database.kind, DatabaseSetting::Kind::Odbc);
+    EXPECT_EQ(profile->database.kind, platform::DatabaseSetting::Kind::Odbc);
     EXPECT_TRUE(profile->folder.isEmpty());
 }
 

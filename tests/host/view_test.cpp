@@ -14,8 +14,8 @@ namespace {
 class ViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::fillSampleCompany(company);
-        session = test::sessionOn(company);
+        tests::fillSampleCompany(company);
+        session = tests::sessionOn(company);
         ASSERT_TRUE(session->isOpened()) << session->failure().toStdString();
         link = session->openDbLink(1, 1);
     }
@@ -32,10 +32,10 @@ protected:
     }
 
     static QString errorOf(const std::function<void()>& call) {
-        return test::thrownText<HostError>(call);
+        return tests::thrownText<HostError>(call);
     }
 
-    test::TestCompany company;
+    tests::TestCompany company;
     std::unique_ptr<HostSession> session;
     std::shared_ptr<DbLink> link;
 };
@@ -56,7 +56,8 @@ TEST_F(ViewTest, FieldNumbersAreNamedAndRecordsComeInKeyOrder) {
 
 // The demo schema and the field numbers cannot drift apart: each number names its column.
 TEST_F(ViewTest, FieldNumbersNameTheDemoSchemasColumnsAtThosePlaces) {
-    auto connection = Connection::open(connectionString("TEST"), company.setting());
+    auto connection =
+        platform::Connection::open(platform::connectionString("TEST"), company.setting());
     for (const ViewDefinition& definition : viewDefinitions()) {
         QSqlQuery info("SELECT name FROM pragma_table_info('" + definition.table + "')",
                        connection->database());

@@ -5,7 +5,7 @@
 namespace {
 
 std::string filterRowsBeforeGrouping(const char* sql) {
-    return qv::filterRowsBeforeGrouping(QString::fromUtf8(sql)).toStdString();
+    return qv::platform::filterRowsBeforeGrouping(QString::fromUtf8(sql)).toStdString();
 }
 
 TEST(GroupFilter, MovesConditionsOnGroupedColumnsBeforeTheGrouping) {

@@ -8,7 +8,7 @@
 
 #include <stdexcept>
 
-namespace qv::test {
+namespace qv::tests {
 
 TestCompany::TestCompany() {
     if (!dir_.isValid())
@@ -102,4 +102,4 @@ void TestCompany::addOrderLine(const qv::data::OrderLineRecord& line) {
     writer_->orderLine(line);
 }
 
-}  // namespace qv::test
+}  // namespace qv::tests

@@ -11,7 +11,7 @@
 
 #include <memory>
 
-namespace qv::test {
+namespace qv::tests {
 
 class TestCompany {
 public:
@@ -22,7 +22,9 @@ public:
 
     QString path() const;    // the database file
     QString folder() const;  // the company folder, holding BMP/brisvale.bmp
-    qv::DatabaseSetting setting() const { return qv::DatabaseSetting::sqlite(path()); }
+    qv::platform::DatabaseSetting setting() const {
+        return qv::platform::DatabaseSetting::sqlite(path());
+    }
 
     // Runs SQL on the writable handle (T-SQL functions registered).
     void exec(const QString& sql);
@@ -48,4 +50,4 @@ private:
     std::unique_ptr<qv::data::CompanyWriter> writer_;
 };
 
-}  // namespace qv::test
+}  // namespace qv::tests

@@ -3,7 +3,7 @@
 // passes through and fails the test.
 #include <QString>
 
-namespace qv::test {
+namespace qv::tests {
 
 template <typename E, typename F>
 QString thrownText(F&& call) {
@@ -15,4 +15,4 @@ QString thrownText(F&& call) {
     return {};
 }
 
-}  // namespace qv::test
+}  // namespace qv::tests

@@ -7,7 +7,7 @@
 
 #include <stdexcept>
 
-using qv::search::LotRecord;
+using qv::search::LotSearchRecord;
 using qv::search::LotTotals;
 using qv::search::makeLotRow;
 
@@ -17,8 +17,8 @@ const QVariant kNullText{QMetaType(QMetaType::QString)};
 const QVariant kNullInt{QMetaType(QMetaType::Int)};
 
 // A free lot of 12 EA, with values padded as CHAR columns come back.
-LotRecord eachLot() {
-    LotRecord r;
+LotSearchRecord eachLot() {
+    LotSearchRecord r;
     const QVariant expiry = QDateTime(QDate(2025, 12, 31), QTime(0, 0));
     const QVariant values[] = {
         "WH1   ", "A100    ",  "L1-01  ", 12,        "2024-03-07 00:00:00.000",
@@ -29,7 +29,7 @@ LotRecord eachLot() {
     return r;
 }
 
-QString cell(const LotRecord& r, int column) {
+QString cell(const LotSearchRecord& r, int column) {
     return makeLotRow(1, r).cells[column];
 }
 
@@ -46,22 +46,22 @@ TEST(LotRow, CellsOfAnOrdinaryLot) {
 
 TEST(LotRow, QuantityTextByUnit) {
     auto r = eachLot();
-    r[LotRecord::QTYAVAIL] = 0;
+    r[LotSearchRecord::QTYAVAIL] = 0;
     EXPECT_EQ(cell(r, 4), " ");
-    r[LotRecord::UOM] = "KG        ";
-    r[LotRecord::QTYAVAIL] = 0.5;
+    r[LotSearchRecord::UOM] = "KG        ";
+    r[LotSearchRecord::QTYAVAIL] = 0.5;
     EXPECT_EQ(cell(r, 4), ".50 ");
-    r[LotRecord::QTYAVAIL] = 1234.5;
+    r[LotSearchRecord::QTYAVAIL] = 1234.5;
     EXPECT_EQ(cell(r, 4), "1,234.50 ");
-    r[LotRecord::UOM] = "kg";  // the unit is compared as stored
+    r[LotSearchRecord::UOM] = "kg";  // the unit is compared as stored
     EXPECT_EQ(cell(r, 4), "1,235 ");
 }
 
 TEST(LotRow, HoldState) {
     auto r = eachLot();
     const auto hold = [&r](const QVariant& status, const QVariant& onQuart) {
-        r[LotRecord::PALLETSTATUS] = status;
-        r[LotRecord::ONQUART] = onQuart;
+        r[LotSearchRecord::PALLETSTATUS] = status;
+        r[LotSearchRecord::ONQUART] = onQuart;
         return cell(r, 10);
     };
     EXPECT_EQ(hold("HOLD", 0), "B-Hold");
@@ -71,25 +71,25 @@ TEST(LotRow, HoldState) {
     EXPECT_EQ(hold("HOLD ", 0), "OK");
     EXPECT_EQ(hold(kNullText, 0), "OK");
     EXPECT_EQ(hold("HOLD", kNullInt), "Q-Hold");  // a null flag: not free
-    r[LotRecord::QTYLEVEL] = 0;
+    r[LotSearchRecord::QTYLEVEL] = 0;
     EXPECT_EQ(hold("OK1", 0), "Q-Hold");
     EXPECT_EQ(cell(r, 16), "Not Avail");
 }
 
 TEST(LotRow, QuarantineDateAndOtherDates) {
     auto r = eachLot();
-    r[LotRecord::PALLETSTATUS] = " QTD  ";
+    r[LotSearchRecord::PALLETSTATUS] = " QTD  ";
     EXPECT_EQ(cell(r, 11), "QTD");
-    r[LotRecord::ONQUARTDT] = QDateTime(QDate(2024, 5, 1), QTime(0, 0));
+    r[LotSearchRecord::ONQUARTDT] = QDateTime(QDate(2024, 5, 1), QTime(0, 0));
     EXPECT_EQ(cell(r, 11), "2024-05-01");
-    r[LotRecord::ONQUARTDT] = 20240501.0;
+    r[LotSearchRecord::ONQUARTDT] = 20240501.0;
     EXPECT_EQ(cell(r, 11), "20240501");
-    r[LotRecord::ONQUARTDT] = kNullInt;
-    r[LotRecord::PALLETSTATUS] = kNullText;
+    r[LotSearchRecord::ONQUARTDT] = kNullInt;
+    r[LotSearchRecord::PALLETSTATUS] = kNullText;
     EXPECT_EQ(cell(r, 11), "");
 
-    r[LotRecord::STOCKDATE] = "n/a";  // not a date: shown as it is
-    r[LotRecord::PRODDATE] = "n/a";   // not a date: empty
+    r[LotSearchRecord::STOCKDATE] = "n/a";  // not a date: shown as it is
+    r[LotSearchRecord::PRODDATE] = "n/a";   // not a date: empty
     EXPECT_EQ(cell(r, 5), "n/a");
     EXPECT_EQ(cell(r, 17), "");
 }
@@ -98,11 +98,11 @@ TEST(LotTotals, WhichRowsEachTotalCountsAndTheirTexts) {
     LotTotals totals;
     auto r = eachLot();
     totals.add(r);
-    r[LotRecord::LOCATION] = "      ";
-    r[LotRecord::PRODCODE] = kNullText;
-    r[LotRecord::GRADE] = "";  // empty but present: still counted
-    r[LotRecord::PALLETSTATUS] = kNullText;
-    r[LotRecord::QTYAVAIL] = 1000;
+    r[LotSearchRecord::LOCATION] = "      ";
+    r[LotSearchRecord::PRODCODE] = kNullText;
+    r[LotSearchRecord::GRADE] = "";  // empty but present: still counted
+    r[LotSearchRecord::PALLETSTATUS] = kNullText;
+    r[LotSearchRecord::QTYAVAIL] = 1000;
     totals.add(r);
     const auto texts = qv::search::summaryTexts(totals);
     EXPECT_EQ(texts.countLots, "2");
@@ -118,7 +118,7 @@ TEST(LotTotals, WhichRowsEachTotalCountsAndTheirTexts) {
 TEST(LotTotals, OverflowIsAnErrorNamingTheTotal) {
     LotTotals totals;
     totals.quantity = 2147483640;
-    EXPECT_TRUE(qv::test::thrownText<std::overflow_error>([&] {
+    EXPECT_TRUE(qv::tests::thrownText<std::overflow_error>([&] {
                     totals.add(eachLot());
                 }).contains("total quantity"));
 }

@@ -7,8 +7,8 @@
 namespace {
 
 TEST(OrderLinesModel, ColumnsAreReplacedAsASet) {
-    qv::OrderLinesModel model;
-    QSignalSpy replaced(&model, &qv::OrderLinesModel::columnsReplaced);
+    qv::orders::OrderLinesModel model;
+    QSignalSpy replaced(&model, &qv::orders::OrderLinesModel::columnsReplaced);
     model.setColumns({{"Item Number", 1600, Qt::AlignLeft}, {"Qty", 900, Qt::AlignRight}});
     model.addRow({"A100", "12  ", "surplus"});
     model.addRow({"B200"});

@@ -1,5 +1,5 @@
-#include "data/company_writer.h"
 #include "data/demo_company.h"
+#include "data/company_writer.h"
 #include "platform/database.h"
 #include "search/lot_query.h"
 
@@ -148,9 +148,9 @@ TEST_F(DemoCompany, HoldsEveryCaseTheProgramNeeds) {
 // The lot search's joins of the eight site views: one row per level-1 lot, and every date
 // converts.
 TEST_F(DemoCompany, LotStatementGivesOneRowPerLot) {
-    auto connection =
-        qv::Connection::open(qv::connectionString("DEMO"), qv::DatabaseSetting::sqlite(path_));
-    qv::Recordset rows(*connection, qv::search::buildLotStatement({}));
+    auto connection = qv::platform::Connection::open(qv::platform::connectionString("DEMO"),
+                                                     qv::platform::DatabaseSetting::sqlite(path_));
+    qv::platform::Recordset rows(*connection, qv::search::buildLotStatement({}));
     QSet<QString> lots;
     int n = 0;
     for (; !rows.eof(); rows.moveNext(), ++n) {

@@ -1,4 +1,4 @@
-#include "search/search_run.h"
+#include "app/search_run.h"
 
 #include "app/clickable_label.h"
 #include "app/form2.h"
@@ -18,7 +18,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-namespace qv::search {
+namespace qv::app {
+
+using search::LotSearchCriteria;
+using search::LotTotals;
 
 namespace {
 
@@ -39,7 +42,7 @@ public:
 };
 
 void writeSummaryBoxes(Form2& form, const LotTotals& totals) {
-    const LotSummaryTexts texts = summaryTexts(totals);
+    const search::LotSummaryTexts texts = search::summaryTexts(totals);
     form.txtCountLots->setText(texts.countLots);
     form.txtQtyTotal->setText(texts.qtyTotal);
     form.txtQtyLocation->setText(texts.qtyLocation);
@@ -64,20 +67,21 @@ void runSearch(Form2& form) {
     form.lblFocusedIndex->clear();
     form.lblStatus->setText(QStringLiteral("Searching ...."));
 
-    const auto connection = Connection::open(connectionString(form.HostSession->companyId()),
-                                             form.HostSession->database());
+    const auto connection = platform::Connection::open(
+        platform::connectionString(form.HostSession->companyId()), form.HostSession->database());
     const LotSearchCriteria criteria = readCriteria(form);
     processPendingEvents();
 
-    const QString statement = buildLotStatement(criteria);
+    const QString statement = search::buildLotStatement(criteria);
     form.txtSQLQuery->setPlainText(statement);
     drilldown::ClipBoard_SetData(form.messages(), form.appTitle(), form.clipboard(),
                                  form.txtSQLQuery->toPlainText());
     processPendingEvents();
 
-    Recordset recordset(*connection, statement);
+    platform::Recordset recordset(*connection, statement);
     if (recordset.recordCount() == 0 || recordset.eof()) {
-        form.messages().inform(form.appTitle(), nothingAvailableMessage(recordset.recordCount()));
+        form.messages().inform(form.appTitle(),
+                               search::nothingAvailableMessage(recordset.recordCount()));
         form.lblStatus->clear();
         return;
     }
@@ -87,10 +91,10 @@ void runSearch(Form2& form) {
     LotTotals totals;
     {
         const WaitCursor hourglass;
-        totals = fillLotList(recordset, *form.lotList);
+        totals = search::fillLotList(recordset, *form.lotList);
     }
     writeSummaryBoxes(form, totals);
     form.lblStatus->setText(QStringLiteral(" "));
 }
 
-}  // namespace qv::search
+}  // namespace qv::app

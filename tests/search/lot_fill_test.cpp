@@ -18,9 +18,10 @@ struct Search {
     // Displayed rows by lot number, since the statement leaves the order to the server.
     std::map<QString, QStringList> rows;
 
-    Search(qv::test::TestCompany& company, const LotSearchCriteria& criteria) {
-        auto connection = qv::Connection::open(qv::connectionString("TEST"), company.setting());
-        qv::Recordset recordset(*connection, qv::search::buildLotStatement(criteria));
+    Search(qv::tests::TestCompany& company, const LotSearchCriteria& criteria) {
+        auto connection = qv::platform::Connection::open(qv::platform::connectionString("TEST"),
+                                                         company.setting());
+        qv::platform::Recordset recordset(*connection, qv::search::buildLotStatement(criteria));
         totals = qv::search::fillLotList(recordset, model);
         for (int r = 0; r < model.rowCount(); ++r) {
             QStringList cells;
@@ -31,7 +32,7 @@ struct Search {
     }
 };
 
-void addLot(qv::test::TestCompany& company, const QString& lot, const QString& item,
+void addLot(qv::tests::TestCompany& company, const QString& lot, const QString& item,
             const QString& location, double qty, const QString& grade, int qtyLevel = 1,
             int onQuart = 0, int onQuartDate = 0) {
     company.addLot(lot, item, location, qty, qtyLevel, 20240101, 20251231, onQuart, onQuartDate);
@@ -45,7 +46,7 @@ void addLot(qv::test::TestCompany& company, const QString& lot, const QString& i
 }  // namespace
 
 TEST(LotSearchRun, AllEightCriteriaOnACompany) {
-    qv::test::TestCompany company;
+    qv::tests::TestCompany company;
     company.addItem("A100", "Peas", "KG", "B");
     company.addItem("A1000", "Beans", "EA", "BX");
     addLot(company, "L70-1", "A100", "WH1", 12.25, "A");

@@ -12,16 +12,16 @@
 
 namespace {
 
-using qv::Connection;
-using qv::DatabaseSetting;
-using qv::DbError;
-using qv::Recordset;
+using qv::platform::Connection;
+using qv::platform::DatabaseSetting;
+using qv::platform::DbError;
+using qv::platform::Recordset;
 
 // Writes a SQLite file from a script, with the T-SQL functions available to it.
 void writeDatabase(const QString& path, const char* script) {
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-    ASSERT_EQ(qv::registerTsqlFunctions(db), SQLITE_OK);
+    ASSERT_EQ(qv::platform::registerTsqlFunctions(db), SQLITE_OK);
     char* error = nullptr;
     const int rc = sqlite3_exec(db, script, nullptr, nullptr, &error);
     EXPECT_EQ(rc, SQLITE_OK) << (error ? error : "");
@@ -29,7 +29,7 @@ void writeDatabase(const QString& path, const char* script) {
     sqlite3_close(db);
 }
 
-const auto errorOf = [](auto&& call) { return qv::test::thrownText<DbError>(call); };
+const auto errorOf = [](auto&& call) { return qv::tests::thrownText<DbError>(call); };
 
 constexpr const char* kCompany = R"(
     CREATE TABLE ICXLOT (LOTNUM CHAR(15) COLLATE TSQL_CI, ITEMNUM CHAR(24) COLLATE TSQL_CI,
@@ -50,10 +50,10 @@ TEST(DatabaseSetting, ParsesTheProfileForms) {
 }
 
 TEST(DatabaseSetting, ConnectionStringNamesTheCompany) {
-    EXPECT_EQ(qv::connectionString("ABC"),
+    EXPECT_EQ(qv::platform::connectionString("ABC"),
               "Provider=MSDASQL.1;Persist Security Info=true;Data Source=ABC");
-    EXPECT_EQ(qv::dataSourceOf(qv::connectionString("SAM INC")), "SAM INC");
-    EXPECT_EQ(qv::dataSourceOf("Data Source=X;User Id=y"), "X");
+    EXPECT_EQ(qv::platform::dataSourceOf(qv::platform::connectionString("SAM INC")), "SAM INC");
+    EXPECT_EQ(qv::platform::dataSourceOf("Data Source=X;User Id=y"), "X");
 }
 
 class SqliteDatabase : public ::testing::Test {
@@ -64,7 +64,8 @@ protected:
         writeDatabase(path_, kCompany);
     }
     std::unique_ptr<Connection> open() {
-        return Connection::open(qv::connectionString("CO"), DatabaseSetting::sqlite(path_));
+        return Connection::open(qv::platform::connectionString("CO"),
+                                DatabaseSetting::sqlite(path_));
     }
 
     QTemporaryDir dir_;
@@ -179,7 +180,8 @@ protected:
 };
 
 TEST_F(OdbcDatabase, ReadsThroughTheDataSourceNamedLikeTheCompanyAndNamesAMissingOne) {
-    auto connection = Connection::open(qv::connectionString("BRISVALE"), DatabaseSetting{});
+    auto connection =
+        Connection::open(qv::platform::connectionString("BRISVALE"), DatabaseSetting{});
     EXPECT_FALSE(connection->isSqlite());
     const QString sql = "SELECT ITEMNO, [DESC] AS ItemDesc, NOTE FROM ICITEM ORDER BY ITEMNO";
     EXPECT_EQ(connection->prepareStatement(sql), sql);
@@ -197,8 +199,8 @@ TEST_F(OdbcDatabase, ReadsThroughTheDataSourceNamedLikeTheCompanyAndNamesAMissin
     EXPECT_TRUE(
         errorOf([&] { Recordset(*connection, "SELECT NOSUCH FROM ICITEM"); }).contains("NOSUCH"));
 
-    const QString text =
-        errorOf([] { Connection::open(qv::connectionString("NOCOMPANY"), DatabaseSetting{}); });
+    const QString text = errorOf(
+        [] { Connection::open(qv::platform::connectionString("NOCOMPANY"), DatabaseSetting{}); });
     EXPECT_TRUE(text.contains("NOCOMPANY")) << text.toStdString();
     EXPECT_TRUE(text.contains("not found", Qt::CaseInsensitive)) << text.toStdString();
 }
@@ -208,11 +210,13 @@ TEST_F(OdbcDatabase, WritesAreRolledBackWhenTheConnectionGoes) {
         return Recordset(connection, "SELECT COUNT(*) AS N FROM ICITEM").field("N").toInt();
     };
     {
-        auto connection = Connection::open(qv::connectionString("BRISVALE"), DatabaseSetting{});
+        auto connection =
+            Connection::open(qv::platform::connectionString("BRISVALE"), DatabaseSetting{});
         errorOf([&] { Recordset(*connection, "DELETE FROM ICITEM"); });
         EXPECT_EQ(itemCount(*connection), 0);  // the driver took the write
     }
-    auto connection = Connection::open(qv::connectionString("BRISVALE"), DatabaseSetting{});
+    auto connection =
+        Connection::open(qv::platform::connectionString("BRISVALE"), DatabaseSetting{});
     EXPECT_EQ(itemCount(*connection), 2);
 }
 

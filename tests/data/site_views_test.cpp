@@ -32,8 +32,9 @@ TEST(SiteViews, ScriptDefinesTheDemoSchemasViewsOverTheirOwnField) {
         scripted << m.captured(1) + "(LOTNUM, " + m.captured(2) + ")";
     }
 
-    qv::test::TestCompany company;
-    auto connection = qv::Connection::open(qv::connectionString("TEST"), company.setting());
+    qv::tests::TestCompany company;
+    auto connection =
+        qv::platform::Connection::open(qv::platform::connectionString("TEST"), company.setting());
     QStringList demo;
     QSqlQuery views("SELECT name FROM sqlite_master WHERE type = 'view'", connection->database());
     while (views.next()) {
@@ -58,16 +59,17 @@ TEST(SiteViews, DemoProductionDateIsADateOnlyForAValidEightDigitDate) {
         {"2024050", "NULL"},        {"2024-5-7", "NULL"},
         {"2024050x", "NULL"},       {"", "NULL"},
     };
-    qv::test::TestCompany company;
+    qv::tests::TestCompany company;
     company.addItem("A100", "Peas", "KG", "B");
     for (const auto& [value, date] : cases) {
         company.addLot("L" + value, "A100", "WH1", 1);
         company.addLotField("L" + value, "PRODDATE", value);
     }
-    auto connection = qv::Connection::open(qv::connectionString("TEST"), company.setting());
+    auto connection =
+        qv::platform::Connection::open(qv::platform::connectionString("TEST"), company.setting());
     for (const auto& [value, date] : cases) {
-        qv::Recordset rs(*connection,
-                         "SELECT PRODDATE FROM OPTPRODDATE WHERE LOTNUM = 'L" + value + "'");
+        qv::platform::Recordset rs(
+            *connection, "SELECT PRODDATE FROM OPTPRODDATE WHERE LOTNUM = 'L" + value + "'");
         ASSERT_FALSE(rs.eof()) << value.toStdString();
         EXPECT_EQ(rs.field("PRODDATE").isNull() ? "NULL" : rs.field("PRODDATE").toString(), date)
             << value.toStdString();

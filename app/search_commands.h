@@ -5,11 +5,9 @@
 #include <QPoint>
 #include <QPointF>
 
-namespace qv {
-class Form2;
-}
+namespace qv::app {
 
-namespace qv::search {
+class Form2;
 
 // Asks before a search without any criterion, then empties the results and searches.
 void GoButton1_Click(Form2& form);
@@ -47,4 +45,4 @@ void showSelectedLine(Form2& form);
 // position lies on a row.
 void ListView1_Click(Form2& form);
 
-}  // namespace qv::search
+}  // namespace qv::app

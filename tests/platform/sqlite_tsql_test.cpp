@@ -14,7 +14,7 @@ class TsqlFunctions : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(sqlite3_open(":memory:", &db_), SQLITE_OK);
-        ASSERT_EQ(qv::registerTsqlFunctions(db_), SQLITE_OK);
+        ASSERT_EQ(qv::platform::registerTsqlFunctions(db_), SQLITE_OK);
     }
     void TearDown() override { sqlite3_close(db_); }
 
@@ -93,9 +93,9 @@ TEST_F(TsqlFunctions, ConvertToTextPadsAndTruncates) {
     EXPECT_EQ(run("SELECT tsql_convert('char(2)', 123), tsql_convert('CHAR(8)', NULL)"), "* |NULL");
     EXPECT_EQ(run("SELECT tsql_convert('DECIMAL(9,2)', 1)"),
               "ERROR: CONVERT to type 'DECIMAL(9,2)' is not supported");
-    EXPECT_TRUE(qv::isSupportedConvertType("nvarchar ( 20 )"));
-    EXPECT_FALSE(qv::isSupportedConvertType("CHAR(0)"));
-    EXPECT_FALSE(qv::isSupportedConvertType("CHAR(MAX)"));
+    EXPECT_TRUE(qv::platform::isSupportedConvertType("nvarchar ( 20 )"));
+    EXPECT_FALSE(qv::platform::isSupportedConvertType("CHAR(0)"));
+    EXPECT_FALSE(qv::platform::isSupportedConvertType("CHAR(MAX)"));
 }
 
 TEST_F(TsqlFunctions, ConvertToIntAndCastTruncate) {

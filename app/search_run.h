@@ -4,14 +4,12 @@
 
 #include "search/lot_search_criteria.h"
 
-namespace qv {
-class Form2;
-}
+namespace qv::app {
 
-namespace qv::search {
+class Form2;
 
 // The eight criteria as the user left them in their controls.
-LotSearchCriteria readCriteria(const Form2& form);
+search::LotSearchCriteria readCriteria(const Form2& form);
 
 // One search on the form's company: publishes the statement in txtSQLQuery and on the
 // clipboard, lists every lot it returns and writes the summary boxes. A failure (the
@@ -20,4 +18,4 @@ LotSearchCriteria readCriteria(const Form2& form);
 // previous texts.
 void runSearch(Form2& form);
 
-}  // namespace qv::search
+}  // namespace qv::app

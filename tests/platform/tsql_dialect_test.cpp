@@ -1,16 +1,16 @@
-#include "platform/database.h"
 #include "platform/tsql_dialect.h"
+#include "platform/database.h"
 #include "tests/support/thrown_text.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using qv::rewriteTsqlForSqlite;
+using qv::platform::rewriteTsqlForSqlite;
 
 // The refusal's text for a statement, or "" when it is accepted.
 QString refusal(const QString& sql) {
-    return qv::test::thrownText<qv::DbError>([&] { rewriteTsqlForSqlite(sql); });
+    return qv::tests::thrownText<qv::platform::DbError>([&] { rewriteTsqlForSqlite(sql); });
 }
 
 TEST(TsqlDialect, DropsSchemaPrefixesAndKeepsTheRestByteForByte) {

@@ -8,7 +8,7 @@
 #include <limits>
 #include <stdexcept>
 
-using qv::formatNumber;
+using qv::platform::formatNumber;
 
 TEST(NumberFormat, Texts) {
     const struct {
@@ -48,35 +48,38 @@ TEST(NumberFormat, Texts) {
     for (const auto& c : cases)
         EXPECT_EQ(formatNumber(c.value, c.pattern), c.text) << c.value;
     for (const char16_t* bad : {u"abc", u"#.#.#", u"#x#"})
-        EXPECT_THROW(qv::NumberFormat{bad}, std::invalid_argument);
+        EXPECT_THROW(qv::platform::NumberFormat{bad}, std::invalid_argument);
 }
 
 TEST(DateFormat, WritesReadsAndConvertsDates) {
-    EXPECT_EQ(qv::formatDate(QDate(2024, 3, 7)), "2024-03-07");
-    EXPECT_EQ(qv::formatDate(QDate()), "");
-    EXPECT_EQ(qv::formatTime(QTime(9, 5, 3)), "09:05:03");
+    EXPECT_EQ(qv::platform::formatDate(QDate(2024, 3, 7)), "2024-03-07");
+    EXPECT_EQ(qv::platform::formatDate(QDate()), "");
+    EXPECT_EQ(qv::platform::formatTime(QTime(9, 5, 3)), "09:05:03");
     for (const char16_t* text : {u"2024-05-07 00:00:00", u"2024-05-07 13:45:10.123",
                                  u"2024-05-07T13:45:10", u"5/7/2024", u" 2024-05-07  "})
-        EXPECT_TRUE(qv::readsAsDate(text)) << QString::fromUtf16(text).toStdString();
+        EXPECT_TRUE(qv::platform::readsAsDate(text)) << QString::fromUtf16(text).toStdString();
     for (const char16_t* text : {u"20240507", u"0", u"2024-02-30", u"2024-05-07 25:00:00",
                                  u"2024-05-07x", u"13/1/2024", u"5/7/24"})
-        EXPECT_FALSE(qv::readsAsDate(text)) << QString::fromUtf16(text).toStdString();
-    EXPECT_EQ(qv::dateFromText(u"5/7/2024"), QDate(2024, 5, 7));
-    EXPECT_EQ(qv::dateOf(QVariant(QDateTime(QDate(2024, 5, 1), QTime(10, 0)))), QDate(2024, 5, 1));
-    EXPECT_EQ(qv::dateOf(QVariant(QString("2024-05-01 00:00:00.000"))), QDate(2024, 5, 1));
-    EXPECT_FALSE(qv::dateOf(QVariant(20240501)).has_value());
-    EXPECT_FALSE(qv::dateOf(QVariant(QMetaType(QMetaType::QString))).has_value());
-    EXPECT_FALSE(qv::dateOf(QVariant(QDate())).has_value());
+        EXPECT_FALSE(qv::platform::readsAsDate(text)) << QString::fromUtf16(text).toStdString();
+    EXPECT_EQ(qv::platform::dateFromText(u"5/7/2024"), QDate(2024, 5, 7));
+    EXPECT_EQ(qv::platform::dateOf(QVariant(QDateTime(QDate(2024, 5, 1), QTime(10, 0)))),
+              QDate(2024, 5, 1));
+    EXPECT_EQ(qv::platform::dateOf(QVariant(QString("2024-05-01 00:00:00.000"))),
+              QDate(2024, 5, 1));
+    EXPECT_FALSE(qv::platform::dateOf(QVariant(20240501)).has_value());
+    EXPECT_FALSE(qv::platform::dateOf(QVariant(QMetaType(QMetaType::QString))).has_value());
+    EXPECT_FALSE(qv::platform::dateOf(QVariant(QDate())).has_value());
 }
 
 TEST(AddRounded, HalvesGoToTheEvenNeighbourAndLeavingThe32BitRangeIsAnErrorNamingTheTotal) {
-    EXPECT_EQ(qv::addRounded(qv::addRounded(0, 2.5), 2.5), 4);
-    EXPECT_EQ(qv::addRounded(0, 3.5), 4);
-    EXPECT_EQ(qv::addRounded(0, -2.5), -2);
-    EXPECT_EQ(qv::addRounded(2147483000, 647), 2147483647);
-    EXPECT_TRUE(qv::test::thrownText<std::overflow_error>([] {
-                    qv::addRounded(2147483647, 1, "grade quantity");
+    EXPECT_EQ(qv::platform::addRounded(qv::platform::addRounded(0, 2.5), 2.5), 4);
+    EXPECT_EQ(qv::platform::addRounded(0, 3.5), 4);
+    EXPECT_EQ(qv::platform::addRounded(0, -2.5), -2);
+    EXPECT_EQ(qv::platform::addRounded(2147483000, 647), 2147483647);
+    EXPECT_TRUE(qv::tests::thrownText<std::overflow_error>([] {
+                    qv::platform::addRounded(2147483647, 1, "grade quantity");
                 }).contains("grade quantity"));
-    EXPECT_THROW(qv::addRounded(-2147483647, -2), std::overflow_error);
-    EXPECT_THROW(qv::addRounded(0, std::numeric_limits<double>::quiet_NaN()), std::overflow_error);
+    EXPECT_THROW(qv::platform::addRounded(-2147483647, -2), std::overflow_error);
+    EXPECT_THROW(qv::platform::addRounded(0, std::numeric_limits<double>::quiet_NaN()),
+                 std::overflow_error);
 }

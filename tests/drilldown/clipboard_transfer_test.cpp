@@ -1,6 +1,7 @@
 #include "drilldown/clipboard_transfer.h"
 #include "platform/clipboard.h"
 #include "platform/messages.h"
+#include "tests/support/recording_ports.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -16,8 +17,8 @@ const QString kTitle = QStringLiteral("DEMO  quorvan");
 
 // Copies "x" onto a clipboard holding "before" whose steps fail as told.
 struct Transfer {
-    qv::RecordingMessagePort messages;
-    qv::RecordingClipboardPort clipboard;
+    qv::tests::RecordingMessagePort messages;
+    qv::tests::RecordingClipboardPort clipboard;
 
     Transfer(bool unlockFails, bool openFails, bool closeFails) {
         clipboard.contents = QStringLiteral("before");
@@ -59,7 +60,7 @@ TEST(ClipBoardSetData, StepsAndMessagesInTheirOrder) {
 }
 
 TEST(ClearClipboard, OpensEmptiesCloses) {
-    qv::RecordingClipboardPort clipboard;
+    qv::tests::RecordingClipboardPort clipboard;
     clipboard.contents = QStringLiteral("before");
     ClearClipboard(clipboard);
     EXPECT_EQ(clipboard.steps, QStringList({"open", "empty", "close"}));
@@ -67,8 +68,8 @@ TEST(ClearClipboard, OpensEmptiesCloses) {
 }
 
 TEST(QtClipboardPort, KeepsUnicodeAndClears) {
-    qv::RecordingMessagePort messages;
-    qv::QtClipboardPort clipboard;
+    qv::tests::RecordingMessagePort messages;
+    qv::platform::QtClipboardPort clipboard;
     const QString text = QStringLiteral("Lot \u017B\u00F3\u0142w \u20AC 5 \u4E2D");
     ClipBoard_SetData(messages, kTitle, clipboard, text);
     EXPECT_TRUE(messages.entries.empty());

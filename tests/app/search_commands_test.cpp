@@ -1,15 +1,15 @@
 // The lot search on the real window, offscreen, against a small company.
+#include "app/search_commands.h"
 #include "app/clickable_label.h"
 #include "app/form2.h"
 #include "host/field_edit_control.h"
 #include "host/go_button.h"
 #include "host/signon_profile.h"
 #include "orders/order_lines_model.h"
-#include "platform/clipboard.h"
-#include "platform/messages.h"
+#include "platform/twips.h"
 #include "search/lot_list_model.h"
 #include "search/lot_query.h"
-#include "search/search_commands.h"
+#include "tests/support/recording_ports.h"
 #include "tests/support/test_company.h"
 
 #include <QComboBox>
@@ -33,6 +33,7 @@ void PrintTo(const QString& text, std::ostream* out) {
 
 namespace {
 
+using qv::platform::kTwipsPerPixel;
 using qv::search::LotSearchCriteria;
 
 class SearchWindowTest : public ::testing::Test {
@@ -49,7 +50,7 @@ protected:
         company.addLot("L03", "A100", "WH2", 2.25);
         qv::host::writeSignonProfile(qv::host::signonProfilePath(), "TEST",
                                      "sqlite:" + company.path(), company.folder());
-        form = std::make_unique<qv::Form2>(messages, clipboard);
+        form = std::make_unique<qv::app::Form2>(messages, clipboard);
         ASSERT_TRUE(form->Form_Load());
     }
     void TearDown() override { QFile::remove(qv::host::signonProfilePath()); }
@@ -90,13 +91,13 @@ protected:
         return form->ListView1->visualRect(form->lotList->index(row, 4)).center();
     }
 
-    qv::test::TestCompany company;
-    qv::RecordingMessagePort messages;
-    qv::RecordingClipboardPort clipboard;
-    std::unique_ptr<qv::Form2> form;
+    qv::tests::TestCompany company;
+    qv::tests::RecordingMessagePort messages;
+    qv::tests::RecordingClipboardPort clipboard;
+    std::unique_ptr<qv::app::Form2> form;
 };
 
-const QStringList zeros(9, "0");
+const QStringList kZeros(9, "0");
 
 TEST_F(SearchWindowTest, EverythingIsAskedForFirst) {
     form->txtQtyTotal->setText("5");
@@ -173,7 +174,7 @@ TEST_F(SearchWindowTest, NothingFound) {
     EXPECT_EQ(messages.entries[1].text, "0 Records - Nothing Available for this selection ");
     EXPECT_EQ(form->lblStatus->text(), "");
     EXPECT_EQ(form->lotList->rowCount(), 0);
-    EXPECT_EQ(summaryBoxes(), zeros);
+    EXPECT_EQ(summaryBoxes(), kZeros);
     EXPECT_TRUE(form->txtSQLQuery->toPlainText().contains("LOCATION LIKE '%ZZ%'"));
 }
 
@@ -189,7 +190,7 @@ TEST_F(SearchWindowTest, FailureHalfWayKeepsTheRowsBeforeIt) {
               "Searching: Conversion failed when converting date and/or time from character "
               "string.");
     EXPECT_EQ(lotNumbers(), QStringList({"L01", "L03"}));
-    EXPECT_EQ(summaryBoxes(), zeros);
+    EXPECT_EQ(summaryBoxes(), kZeros);
     EXPECT_EQ(form->lblStatus->text(), "");
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
@@ -225,8 +226,8 @@ TEST_F(SearchWindowTest, LineIndicatorFollowsTheSelection) {
 
     const QPoint second = rowCentre(1);
     QTest::mouseClick(rows, Qt::LeftButton, {}, second);
-    EXPECT_EQ(form->ListMouseX, float(second.x() * 15));
-    EXPECT_EQ(form->ListMouseY, float(second.y() * 15));
+    EXPECT_EQ(form->ListMouseX, float(second.x() * kTwipsPerPixel));
+    EXPECT_EQ(form->ListMouseY, float(second.y() * kTwipsPerPixel));
     EXPECT_EQ(form->lblFocusedIndex->text(), "Line: 2");
     QTest::keyClick(form->ListView1, Qt::Key_Down);
     EXPECT_EQ(form->lblFocusedIndex->text(), "Line: 3");
@@ -234,7 +235,7 @@ TEST_F(SearchWindowTest, LineIndicatorFollowsTheSelection) {
     // Below the last row, or with the right button: no line, the label keeps what it showed.
     const QPoint below(second.x(), rowCentre(2).y() + 40);
     QTest::mouseClick(rows, Qt::LeftButton, {}, below);
-    EXPECT_EQ(form->ListMouseY, float(below.y() * 15));
+    EXPECT_EQ(form->ListMouseY, float(below.y() * kTwipsPerPixel));
     EXPECT_EQ(form->lblFocusedIndex->text(), "Line: 3");
     QTest::mouseClick(rows, Qt::RightButton, {}, rowCentre(0));
     ASSERT_EQ(form->ListView1->currentIndex().row(), 0);
@@ -243,7 +244,7 @@ TEST_F(SearchWindowTest, LineIndicatorFollowsTheSelection) {
     // Twips round to whole numbers, halves to even, then divide down to whole pixels.
     form->ListMouseX = 37.5f;
     form->ListMouseY = 29.f;
-    EXPECT_EQ(qv::search::listMousePixels(*form), QPoint(2, 1));
+    EXPECT_EQ(qv::app::listMousePixels(*form), QPoint(2, 1));
 
     // The search empties the indicator.
     form->GoButton1->click();
@@ -298,7 +299,7 @@ TEST_F(SearchWindowTest, ClearingCommands) {
         EXPECT_EQ(box->text(), "");
     EXPECT_EQ(form->txtComments->toPlainText(), "");
     EXPECT_EQ(form->txtOrdUniq->text(), "x");
-    EXPECT_EQ(summaryBoxes(), zeros);
+    EXPECT_EQ(summaryBoxes(), kZeros);
     EXPECT_EQ(form->lotList->rowCount(), 0);
     EXPECT_EQ(form->orderLines->rowCount(), 1);
     EXPECT_EQ(form->feditClearCount->value(), "Clear All");

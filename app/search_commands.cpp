@@ -1,12 +1,13 @@
-#include "search/search_commands.h"
+#include "app/search_commands.h"
 
 #include "app/clickable_label.h"
 #include "app/form2.h"
+#include "app/search_run.h"
 #include "app/window_texts.h"
 #include "host/field_edit_control.h"
 #include "platform/messages.h"
+#include "platform/twips.h"
 #include "search/lot_list_model.h"
-#include "search/search_run.h"
 
 #include <QComboBox>
 #include <QItemSelectionModel>
@@ -17,17 +18,17 @@
 
 #include <cmath>
 
-namespace qv::search {
+namespace qv::app {
 
 namespace {
 
 const QString& everythingQuestion() {
-    static const QString text = QStringLiteral(
+    static const QString kText = QStringLiteral(
         "          You Have Not Selected Anything \n\n"
         "    This will Return All Items in the Database \n"
         "       and Could Take a While (2-3 minutes)    \n\n"
         "              Do You Want to Continue ? \n");
-    return text;
+    return kText;
 }
 
 }  // namespace
@@ -107,14 +108,14 @@ void ListView1_ColumnClick(Form2& form, int column) {
 }
 
 void rememberListMouse(Form2& form, QPointF viewportPosition) {
-    form.ListMouseX = float(viewportPosition.x() * TwipsPerPixel);
-    form.ListMouseY = float(viewportPosition.y() * TwipsPerPixel);
+    form.ListMouseX = float(viewportPosition.x() * platform::kTwipsPerPixel);
+    form.ListMouseY = float(viewportPosition.y() * platform::kTwipsPerPixel);
 }
 
 QPoint listMousePixels(const Form2& form) {
     // Twips to a whole number, halves to even, then whole pixels by integer division.
     const auto pixels = [](float twips) {
-        return static_cast<int>(std::lrint(twips)) / TwipsPerPixel;
+        return static_cast<int>(std::lrint(twips)) / platform::kTwipsPerPixel;
     };
     return {pixels(form.ListMouseX), pixels(form.ListMouseY)};
 }
@@ -131,4 +132,4 @@ void ListView1_Click(Form2& form) {
         showSelectedLine(form);
 }
 
-}  // namespace qv::search
+}  // namespace qv::app

@@ -1,0 +1,34 @@
+#include "app/program_icon.h"
+
+#include <QImage>
+#include <QPixmap>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+TEST(ProgramIcon, EveryRenderingIsEmbeddedAndDrawn) {
+    const QIcon icon = qv::app::programIcon();
+    ASSERT_FALSE(icon.isNull());
+    QList<int> sides;
+    for (const QSize& size : icon.availableSizes()) {
+        EXPECT_EQ(size.width(), size.height());
+        sides << size.width();
+    }
+    std::sort(sides.begin(), sides.end());
+    EXPECT_EQ(sides, QList<int>({16, 24, 32, 48, 64, 128, 256}));
+
+    // A real drawing: transparent in the corner, the boxes on the pallet opaque across most
+    // of the middle row.
+    const QImage image = icon.pixmap(48, 48).toImage();
+    EXPECT_EQ(image.size(), QSize(48, 48));
+    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+    int opaque = 0;
+    for (int x = 0; x < image.width(); ++x)
+        opaque += qAlpha(image.pixel(x, 24)) == 255;
+    EXPECT_GT(opaque, 24);
+}
+
+}  // namespace
