@@ -1,7 +1,9 @@
 #pragma once
-// The main window: every control of the lookup, the menu bar, start-up (Form_Load) and Quit.
-// Controls are public so the handlers of the other subsystems and the tests reach them by
-// the names the rest of the program uses; each also carries that name as its objectName.
+// The main window: the criteria, the lot list with its summaries and the printout options,
+// the order panel and the menu bar as panels of their own, start-up (Form_Load) and Quit.
+// Controls are public so each feature's commands (app/<feature>_commands.cpp) and the tests
+// reach them by the names the rest of the program uses; each also carries that name as its
+// objectName. Every feature wires its handlers through connectHandler, under the one guard.
 
 #include "app/about_box.h"
 #include "app/handler_guard.h"
@@ -10,13 +12,13 @@
 #include <QPointer>
 
 #include <memory>
+#include <type_traits>
+#include <utility>
 
-class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -32,10 +34,6 @@ class HostSession;
 class SessionManager;
 }  // namespace qv::host
 
-namespace qv::orders {
-class OrderLinesModel;
-}  // namespace qv::orders
-
 namespace qv::platform {
 class ClipboardPort;
 class MessagePort;
@@ -48,6 +46,8 @@ class LotListModel;
 namespace qv::app {
 
 class ClickableLabel;
+class MainMenu;
+class OrderPanel;
 
 class Form2 : public QMainWindow {
     Q_OBJECT
@@ -64,6 +64,21 @@ public:
     platform::MessagePort& messages() { return messages_; }
     platform::ClipboardPort& clipboard() { return clipboard_; }
     HandlerGuard& guard() { return guard_; }
+
+    // Runs handler under the guard whenever sender emits signal, with the signal's arguments
+    // when it takes them; `what` names it in the message of a failure.
+    template <typename Sender, typename Signal, typename Handler>
+    void connectHandler(Sender* sender, Signal signal, const QString& what, Handler handler) {
+        connect(sender, signal, this, [this, what, handler](auto&&... arguments) {
+            guard_.run(what, [&] {
+                if constexpr (std::is_invocable_v<const Handler&, decltype(arguments)...>)
+                    handler(std::forward<decltype(arguments)>(arguments)...);
+                else
+                    handler();
+            });
+        });
+    }
+
     // Sets the window width; the order panel shows only above the narrow width.
     void setWidthTwips(int twips);
 
@@ -89,18 +104,6 @@ public:
     QLabel *lblStatus, *lblFocusedIndex, *lblNoLotsLocation;
     QPlainTextEdit* txtSQLQuery;
 
-    // Sales order panel.
-    host::FieldEditControl* feditOrder;
-    QLineEdit *txtOrdUniq, *txtCustomer, *txtBilName, *txtOrderDate, *txtExpDate, *txtShipVia,
-        *txtViaDesc, *txtFOB, *txtPONumber, *txtReference, *txtHeaderDesc;
-    QPlainTextEdit* txtComments;
-    QLineEdit *txtShipTo, *txtName, *txtAddress1, *txtAddress2, *txtCity, *txtState, *txtZip,
-        *txtCountry;
-    QTableView* ListView2;
-    QLineEdit *txtOrdLineCount, *txtOrdLineQtyTotal, *txtOrdLineTotal;
-    QLabel *Label6, *lblOrddate, *Label7, *Label5, *Label8, *Label9, *Label10, *Label11, *Label12,
-        *Label13;
-
     // Commands and options.
     QPushButton *cmdPrint2, *cmdQuit, *cmdCrystalPrint;
     QCheckBox* chkPType;
@@ -108,15 +111,12 @@ public:
     QLabel* lblFontSize;
     QRadioButton *optLot, *optLocation;
 
-    // Menu bar.
-    QMenu *mnuFile, *mnuFontSize, *mnuOrientation, *mnuCrystal, *mnuPrintExcel;
-    QAction *mnu10point, *mnu11point, *mnu12point, *mnu13point, *mnu14point, *mnuPortrait,
-        *mnuLandscape, *mnuItemReport, *mnuLotReport, *mnuQuarantine, *mnuCustReport,
-        *mnuLotListing, *mnuPickingSlip, *s3, *s2, *mnuAbout;
+    // The panels with controls of their own: the sales order and the menu bar.
+    OrderPanel* orderPanel;
+    MainMenu* mainMenu;
 
-    // Models of the two lists.
+    // The model behind ListView1.
     search::LotListModel* lotList;
-    orders::OrderLinesModel* orderLines;
 
     // The last mouse position over a list, in twips, in the coordinates of the list's
     // viewport (the rows' area, below the header): the drill-down hit-tests it.
@@ -136,27 +136,24 @@ public:
         dsClear, dsClear2, dsOrder2;
 
 private:
-    void createControls();
-    void createMenus();
+    void createCriteria();
+    void createResults();
+    void createOptions();
     void layOutControls();
-    void connectHandlers();
-    void connectSearchHandlers();
+    QLayout* criteriaLayout();
+    QLayout* optionsLayout();
+    void connectWindowCommands();
 
     // Start-up steps after the session check.
-    void colourMenus();
     void openSession();
     void setCaptionAndLinks();
     void bindDataSources();
     void prepareLotList();
-    void prepareOrderLines();
-    void fillPalletStatuses();
-    void fillCategories();
 
     platform::MessagePort& messages_;
     platform::ClipboardPort& clipboard_;
     HandlerGuard guard_;
     QString appTitle_;
-    QWidget* orderPanel_ = nullptr;
     QPointer<AboutBox> aboutBox_;
 };
 

@@ -1,6 +1,10 @@
 #pragma once
-// The commands around the lot search on the main window: Go, the clearing buttons and
-// labels, and the lot list's sorting, line indicator and remembered mouse position.
+// The commands around the lot search on the main window: Go and the search run, the clearing
+// buttons and labels, and the lot list's sorting, line indicator and remembered mouse
+// position. connectSearchCommands wires them all; the rest is here for the tests and for the
+// features that share them.
+
+#include "search/lot_search_criteria.h"
 
 #include <QPoint>
 #include <QPointF>
@@ -9,8 +13,21 @@ namespace qv::app {
 
 class Form2;
 
+// Connects the search's handlers to the window's controls, each under the handler guard.
+void connectSearchCommands(Form2& form);
+
 // Asks before a search without any criterion, then empties the results and searches.
 void GoButton1_Click(Form2& form);
+
+// The eight criteria as the user left them in their controls.
+search::LotSearchCriteria readCriteria(const Form2& form);
+
+// One search on the form's company: publishes the statement in txtSQLQuery and on the
+// clipboard, lists every lot it returns and writes the summary boxes. A failure (the
+// connection, a rejected statement, a record that cannot be read, a total out of range)
+// goes on to the caller; the rows listed before it stay and the summary boxes keep their
+// previous texts.
+void runSearch(Form2& form);
 
 // Summary boxes back to "0", status and messages emptied, the lot list emptied: the
 // state a new search starts from.

@@ -6,11 +6,19 @@
 
 namespace qv::app {
 
+std::unique_ptr<QMainWindow> startMainWindow(platform::MessagePort& messages,
+                                             platform::ClipboardPort& clipboard) {
+    auto form = std::make_unique<Form2>(messages, clipboard);
+    if (!form->Form_Load())
+        return nullptr;
+    return form;
+}
+
 int runQuorvan(platform::MessagePort& messages, platform::ClipboardPort& clipboard) {
-    Form2 form(messages, clipboard);
-    if (!form.Form_Load())
+    const std::unique_ptr<QMainWindow> window = startMainWindow(messages, clipboard);
+    if (!window)
         return 1;
-    form.show();
+    window->show();
     return QApplication::exec();
 }
 

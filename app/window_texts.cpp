@@ -16,10 +16,6 @@ QString applicationTitle(const QString& companyId, const QString& executablePath
     return companyId + QStringLiteral("  ") + QFileInfo(executablePath).completeBaseName();
 }
 
-QString categoryEntry(const QString& code, const QString& description) {
-    return code.trimmed() + QStringLiteral(" - ") + description.trimmed();
-}
-
 QStringList gradeList() {
     return {"A", "A+", "B", "C", "NA", "NC", "SS"};
 }

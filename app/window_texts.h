@@ -15,10 +15,6 @@ namespace qv::app {
 QString windowCaption(const QString& companyId);
 // The company, two spaces and the executable's base name: the title of every message box.
 QString applicationTitle(const QString& companyId, const QString& executablePath);
-// A category list entry. Codes and descriptions come blank-padded from the company
-// database; both are trimmed for display (the criterion still reads the first two
-// characters, so a one-letter code gives the same criterion either way).
-QString categoryEntry(const QString& code, const QString& description);
 
 QStringList gradeList();
 // The lot list's column widths, in twips.

@@ -2,8 +2,7 @@
 // memory a line reports belongs to that mode alone. bench/search.sh runs the modes and
 // compares them; every measurement is one line of key=value pairs on standard output:
 //   mode=go seconds=1.234 rows=200000 peak_mb=123.4
-#include "app/form2.h"
-#include "app/search_run.h"
+#include "app/start_up.h"
 #include "bench/bench_support.h"
 #include "host/signon_profile.h"
 #include "platform/database.h"
@@ -13,6 +12,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -28,7 +30,7 @@ using qv::bench::secondsOf;
 
 constexpr const char* kUsage =
     "usage: search_bench raw FILE      read every field of the unrestricted lot search\n"
-    "       search_bench go FILE       the search run into the lot list of the window\n"
+    "       search_bench go FILE       Go on the window: the search into its lot list\n"
     "       search_bench sort FILE     go, then sort by two column header clicks\n"
     "       search_bench startup DIR   the window's start-up on the demo company in DIR\n"
     "                                  (XDG_DATA_HOME; the first run there creates it)\n";
@@ -58,6 +60,15 @@ int runRaw(const QString& file) {
     return 0;
 }
 
+// What the window told the user, questions apart.
+QStringList messagesOf(const qv::tests::RecordingMessagePort& messages) {
+    QStringList texts;
+    for (const auto& message : messages.entries)
+        if (!message.question)
+            texts << message.text;
+    return texts;
+}
+
 // The main window signed on to the company in file through a profile of its own, loaded
 // and shown, as a user would see it before pressing Go.
 class SignedOnWindow {
@@ -68,33 +79,41 @@ public:
         qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
         qv::host::writeSignonProfile(qv::host::signonProfilePath(), kCompany, "sqlite:" + file,
                                      config_.path());
-        form_ = std::make_unique<qv::app::Form2>(messages_, clipboard_);
-        if (!form_->Form_Load())
+        window_ = qv::app::startMainWindow(messages_, clipboard_);
+        if (!window_)
             throw std::runtime_error("start-up failed: " +
                                      messages_.texts().join(" / ").toStdString());
-        form_->show();
+        goButton_ = window_->findChild<QPushButton*>(QStringLiteral("GoButton1"));
+        const auto* list = window_->findChild<QTableView*>(QStringLiteral("ListView1"));
+        lotList_ = list ? qobject_cast<qv::search::LotListModel*>(list->model()) : nullptr;
+        if (!goButton_ || !lotList_)
+            throw std::runtime_error("the window has no Go button or lot list");
+        window_->show();
         QCoreApplication::processEvents();
     }
 
-    // The search run and the one round of events that lays the filled list out.
+    // Go without criteria (the question answered Yes): the search run and the one round of
+    // events that lays the filled list out.
     double search() {
         const double seconds = secondsOf([this] {
-            qv::app::runSearch(*form_);
+            goButton_->click();
             QCoreApplication::processEvents();
         });
-        if (!messages_.entries.empty())
+        if (!messagesOf(messages_).isEmpty())
             throw std::runtime_error("the search said: " +
-                                     messages_.texts().join(" / ").toStdString());
+                                     messagesOf(messages_).join(" / ").toStdString());
         return seconds;
     }
-    qint64 rows() const { return form_->lotList->rowCount(); }
-    qv::search::LotListModel& lotList() { return *form_->lotList; }
+    qint64 rows() const { return lotList_->rowCount(); }
+    qv::search::LotListModel& lotList() { return *lotList_; }
 
 private:
     QTemporaryDir config_;
     qv::tests::RecordingMessagePort messages_;
     qv::tests::RecordingClipboardPort clipboard_;
-    std::unique_ptr<qv::app::Form2> form_;  // last: it goes before the ports it holds
+    std::unique_ptr<QMainWindow> window_;  // after the ports it holds: it goes first
+    QPushButton* goButton_ = nullptr;
+    qv::search::LotListModel* lotList_ = nullptr;
 };
 
 int runGo(const QString& file) {
@@ -130,16 +149,14 @@ int runStartup(const QString& dataHome) {
     qputenv("XDG_DATA_HOME", dataHome.toUtf8());
     qv::tests::RecordingMessagePort messages;
     qv::tests::RecordingClipboardPort clipboard;
-    std::unique_ptr<qv::app::Form2> form;
     QElapsedTimer timer;
     timer.start();
-    form = std::make_unique<qv::app::Form2>(messages, clipboard);
-    const bool loaded = form->Form_Load();
+    const std::unique_ptr<QMainWindow> window = qv::app::startMainWindow(messages, clipboard);
     const double loadSeconds = double(timer.nsecsElapsed()) / 1e9;
-    if (!loaded)
+    if (!window)
         throw std::runtime_error("start-up failed: " + messages.texts().join(" / ").toStdString());
     // What the user waits for: the first frame of the window as well.
-    form->show();
+    window->show();
     QCoreApplication::processEvents();
     const double shownSeconds = double(timer.nsecsElapsed()) / 1e9;
     report("startup", loadSeconds, 0);

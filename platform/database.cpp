@@ -2,6 +2,7 @@
 
 #include "platform/group_filter.h"
 #include "platform/sqlite_tsql.h"
+#include "platform/statement_guard.h"
 #include "platform/tsql_dialect.h"
 
 #include <QFileInfo>
@@ -133,6 +134,7 @@ QSqlDatabase Connection::database() const {
 }
 
 QString Connection::prepareStatement(const QString& tsql) const {
+    requireSingleSelect(tsql);
     return sqlite_ ? rewriteTsqlForSqlite(filterRowsBeforeGrouping(tsql)) : tsql;
 }
 

@@ -38,18 +38,6 @@ public:
     void appendRow(const LotRow& row);
     void endFill();
 
-    // Calls endFill() when it goes, so the rows added before a failure are still shown.
-    class Fill {
-    public:
-        explicit Fill(LotListModel& model) : model_(model) {}
-        ~Fill() { model_.endFill(); }
-        Fill(const Fill&) = delete;
-        Fill& operator=(const Fill&) = delete;
-
-    private:
-        LotListModel& model_;
-    };
-
     // The text of a cell, row counted as displayed.
     QString cellText(int row, int column) const;
 

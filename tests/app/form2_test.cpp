@@ -1,4 +1,6 @@
 #include "app/form2.h"
+#include "app/main_menu.h"
+#include "app/order_panel.h"
 #include "app/start_up.h"
 #include "app/text_viewer.h"
 #include "host/data_source.h"
@@ -88,27 +90,29 @@ TEST_F(Form2Test, StartUpPreparesTheWindow) {
                            "HoldDate", "Whs", "Cat", "Item Desc", "UOM", "Available", "ProdDate"}));
     EXPECT_EQ(widths(form.ListView1), (std::vector<int>{17, 53, 107, 107, 60, 80, 80, 47, 73, 80,
                                                         60, 80, 47, 40, 133, 33, 67, 80}));
-    EXPECT_EQ(headers(form.ListView2),
+    EXPECT_EQ(headers(form.orderPanel->ListView2),
               QStringList({"Item Number", "Qty", "UOM", "Weight", "ExtWeight"}));
-    EXPECT_EQ(widths(form.ListView2), (std::vector<int>{107, 60, 40, 73, 73}));
-    EXPECT_EQ(form.ListView1->model()->rowCount() + form.ListView2->model()->rowCount(), 0);
+    EXPECT_EQ(widths(form.orderPanel->ListView2), (std::vector<int>{107, 60, 40, 73, 73}));
+    EXPECT_EQ(form.ListView1->model()->rowCount() + form.orderPanel->ListView2->model()->rowCount(),
+              0);
 
     for (const QLineEdit* box :
          {form.txtCountLots, form.txtQtyTotal, form.txtQtyLocation, form.txtQtyItem,
           form.txtQtyGrade, form.txtQtyProdCode, form.txtQtyCustCode, form.txtQtyPalletStatus,
-          form.txtQtyHold, form.txtOrdLineCount})
+          form.txtQtyHold, form.orderPanel->txtOrdLineCount})
         EXPECT_EQ(box->text(), "0") << box->objectName().toStdString();
-    EXPECT_EQ(form.txtOrdLineQtyTotal->text(), "0 ");
-    EXPECT_EQ(form.txtOrdLineTotal->text(), "0 ");
+    EXPECT_EQ(form.orderPanel->txtOrdLineQtyTotal->text(), "0 ");
+    EXPECT_EQ(form.orderPanel->txtOrdLineTotal->text(), "0 ");
     EXPECT_EQ(form.lblFontSize->text(), "14");
     EXPECT_EQ(form.SpinButton1->value(), 14);
 
     EXPECT_EQ(form.feditClearCount->value(), "Clear All");
     EXPECT_EQ(form.feditClearDropDown->value(), "Clear Lists");
-    for (const auto* field : {form.feditLocation2, form.feditItemNum2, form.feditLotNum2,
-                              form.feditProdCode2, form.feditBCustomer2, form.feditOrder})
+    for (const auto* field :
+         {form.feditLocation2, form.feditItemNum2, form.feditLotNum2, form.feditProdCode2,
+          form.feditBCustomer2, form.orderPanel->feditOrder})
         EXPECT_EQ(field->value(), "") << field->objectName().toStdString();
-    EXPECT_EQ(form.feditOrder->dataSource()->session(), form.HostSession.get());
+    EXPECT_EQ(form.orderPanel->feditOrder->dataSource()->session(), form.HostSession.get());
     EXPECT_EQ(form.SecondaryLink->linkType(), 0);
     EXPECT_EQ(form.CompanyLink->linkType(), 1);
 }
@@ -146,44 +150,49 @@ TEST_F(Form2Test, MenuBar) {
     ASSERT_TRUE(form.Form_Load());
     QList<QAction*> top = form.menuBar()->actions();
     ASSERT_EQ(top.size(), 4);
-    EXPECT_EQ(top[0]->menu(), form.mnuFile);
-    EXPECT_EQ(top[1], form.s3);
-    EXPECT_EQ(form.s3->text(), QString(77, ' '));
-    EXPECT_EQ(form.s2->text(), QString(132, ' '));
-    EXPECT_FALSE(form.s3->isEnabled() || form.s2->isEnabled());
-    EXPECT_EQ(top[3], form.mnuAbout);
-    EXPECT_EQ(form.mnuAbout->text(), "Help");
+    EXPECT_EQ(top[0]->menu(), form.mainMenu->mnuFile);
+    EXPECT_EQ(top[1], form.mainMenu->s3);
+    EXPECT_EQ(form.mainMenu->s3->text(), QString(77, ' '));
+    EXPECT_EQ(form.mainMenu->s2->text(), QString(132, ' '));
+    EXPECT_FALSE(form.mainMenu->s3->isEnabled() || form.mainMenu->s2->isEnabled());
+    EXPECT_EQ(top[3], form.mainMenu->mnuAbout);
+    EXPECT_EQ(form.mainMenu->mnuAbout->text(), "Help");
     EXPECT_TRUE(form.menuBar()->styleSheet().contains("rgb(255, 255, 0)"));
-    EXPECT_TRUE(form.mnuFile->styleSheet().contains("rgb(0, 255, 255)"));
-    EXPECT_TRUE(form.mnuLandscape->isChecked() && form.mnuPickingSlip->isChecked());
-    EXPECT_FALSE(form.mnuPortrait->isChecked());
-    EXPECT_EQ(form.mnuPickingSlip->shortcut(), QKeySequence("Ctrl+P"));
+    EXPECT_TRUE(form.mainMenu->mnuFile->styleSheet().contains("rgb(0, 255, 255)"));
+    EXPECT_TRUE(form.mainMenu->mnuLandscape->isChecked() &&
+                form.mainMenu->mnuPickingSlip->isChecked());
+    EXPECT_FALSE(form.mainMenu->mnuPortrait->isChecked());
+    EXPECT_EQ(form.mainMenu->mnuPickingSlip->shortcut(), QKeySequence("Ctrl+P"));
 
     // Choosing an item leaves every mark where the design put it; the font sizes set the
     // spin control and its label.
-    form.mnu14point->trigger();
-    form.mnu10point->trigger();
+    form.mainMenu->mnu14point->trigger();
+    form.mainMenu->mnu10point->trigger();
     EXPECT_EQ(form.lblFontSize->text(), "10");
     EXPECT_EQ(form.SpinButton1->value(), 10);
-    for (QAction* item : {form.mnuLandscape, form.mnuPortrait, form.mnuPickingSlip})
+    for (QAction* item :
+         {form.mainMenu->mnuLandscape, form.mainMenu->mnuPortrait, form.mainMenu->mnuPickingSlip})
         item->trigger();
-    for (QAction* item : {form.mnu10point, form.mnu14point, form.mnuLandscape, form.mnuPortrait,
-                          form.mnuPickingSlip})
-        EXPECT_EQ(item->isChecked(), item == form.mnu14point || item == form.mnuLandscape ||
-                                         item == form.mnuPickingSlip)
+    for (QAction* item :
+         {form.mainMenu->mnu10point, form.mainMenu->mnu14point, form.mainMenu->mnuLandscape,
+          form.mainMenu->mnuPortrait, form.mainMenu->mnuPickingSlip})
+        EXPECT_EQ(item->isChecked(), item == form.mainMenu->mnu14point ||
+                                         item == form.mainMenu->mnuLandscape ||
+                                         item == form.mainMenu->mnuPickingSlip)
             << item->objectName().toStdString();
     // The program still moves marks.
-    form.mnuPortrait->setChecked(true);
-    EXPECT_TRUE(form.mnuPortrait->isChecked());
-    form.mnu14point->trigger();
+    form.mainMenu->mnuPortrait->setChecked(true);
+    EXPECT_TRUE(form.mainMenu->mnuPortrait->isChecked());
+    form.mainMenu->mnu14point->trigger();
     EXPECT_EQ(form.lblFontSize->text(), "14");
     form.SpinButton1->setValue(20);
     EXPECT_EQ(form.lblFontSize->text(), "14");
     form.SpinButton1->setValue(3);
     EXPECT_EQ(form.lblFontSize->text(), "8");
 
-    for (QAction* none : {form.mnuItemReport, form.mnuLotReport, form.mnuQuarantine,
-                          form.mnuCustReport, form.mnuLotListing})
+    for (QAction* none :
+         {form.mainMenu->mnuItemReport, form.mainMenu->mnuLotReport, form.mainMenu->mnuQuarantine,
+          form.mainMenu->mnuCustReport, form.mainMenu->mnuLotListing})
         none->trigger();
     EXPECT_EQ(form.lblFontSize->text(), "8");
     EXPECT_TRUE(messages.entries.empty());
@@ -202,10 +211,10 @@ TEST_F(Form2Test, WidthShowsTheOrderPanelAndQuitClosesTheAboutBoxViewerSessionAn
     EXPECT_EQ(form.width(), 877);
     EXPECT_FALSE(panel->isVisible());
 
-    form.mnuAbout->trigger();
+    form.mainMenu->mnuAbout->trigger();
     QPointer<qv::app::AboutBox> about = form.aboutBox();
     ASSERT_TRUE(about && about->isVisible());
-    form.mnuAbout->trigger();
+    form.mainMenu->mnuAbout->trigger();
     EXPECT_EQ(form.aboutBox(), about.data()) << "one about box";
     QPointer<qv::app::TextViewer> viewer = about->cmdSysInfo_Click();
 

@@ -2,6 +2,7 @@
 #include "app/search_commands.h"
 #include "app/clickable_label.h"
 #include "app/form2.h"
+#include "app/order_panel.h"
 #include "host/field_edit_control.h"
 #include "host/go_button.h"
 #include "host/signon_profile.h"
@@ -73,7 +74,7 @@ protected:
     }
     QList<qv::host::FieldEditControl*> criteriaFields() const {
         return {form->feditLocation2, form->feditItemNum2,   form->feditLotNum2,
-                form->feditProdCode2, form->feditBCustomer2, form->feditOrder};
+                form->feditProdCode2, form->feditBCustomer2, form->orderPanel->feditOrder};
     }
     QList<QComboBox*> dropDowns() const {
         return {form->feditGrade2, form->cboPalletStatus, form->cboCategory};
@@ -262,13 +263,14 @@ TEST_F(SearchWindowTest, ClearingCommands) {
     for (QLabel* label : {static_cast<QLabel*>(form->lblfeditItemDesc), form->lblNoLotsLocation,
                           static_cast<QLabel*>(form->lblfeditCustCode)})
         label->setText("x");
-    for (QLineEdit* box : {form->txtName, form->txtCity, form->txtShipVia, form->txtOrdUniq})
+    for (QLineEdit* box : {form->orderPanel->txtName, form->orderPanel->txtCity,
+                           form->orderPanel->txtShipVia, form->orderPanel->txtOrdUniq})
         box->setText("x");
-    form->txtComments->setPlainText("x");
-    form->orderLines->addRow({"A100", "1"});
+    form->orderPanel->txtComments->setPlainText("x");
+    form->orderPanel->orderLines->addRow({"A100", "1"});
 
     // "Clear Lists": the three drop-down criteria only.
-    EXPECT_EQ(form->feditClearDropDown->pressButton(4), 1);
+    EXPECT_EQ(form->feditClearDropDown->pressButton(qv::host::FieldEditControl::kFinderButton), 1);
     for (const QComboBox* combo : dropDowns())
         EXPECT_EQ(combo->currentText(), "");
     EXPECT_EQ(form->feditLocation2->value(), "x");
@@ -286,7 +288,7 @@ TEST_F(SearchWindowTest, ClearingCommands) {
 
     // "Clear All": criteria, order header and search results, not the order lines.
     form->feditClearCount->findChild<QPushButton*>("button")->click();
-    EXPECT_EQ(form->feditClearCount->pressButton(5), 1);
+    EXPECT_EQ(form->feditClearCount->pressButton(qv::host::FieldEditControl::kClearButton), 1);
     for (const qv::host::FieldEditControl* field : criteriaFields())
         EXPECT_EQ(field->value(), "") << field->objectName().toStdString();
     for (const QComboBox* combo : dropDowns())
@@ -295,13 +297,14 @@ TEST_F(SearchWindowTest, ClearingCommands) {
          {static_cast<QLabel*>(form->lblfeditItemDesc), form->lblNoLotsLocation, form->lblStatus,
           static_cast<QLabel*>(form->lblfeditCustCode)})
         EXPECT_EQ(label->text(), "") << label->objectName().toStdString();
-    for (const QLineEdit* box : {form->txtName, form->txtCity, form->txtShipVia})
+    for (const QLineEdit* box :
+         {form->orderPanel->txtName, form->orderPanel->txtCity, form->orderPanel->txtShipVia})
         EXPECT_EQ(box->text(), "");
-    EXPECT_EQ(form->txtComments->toPlainText(), "");
-    EXPECT_EQ(form->txtOrdUniq->text(), "x");
+    EXPECT_EQ(form->orderPanel->txtComments->toPlainText(), "");
+    EXPECT_EQ(form->orderPanel->txtOrdUniq->text(), "x");
     EXPECT_EQ(summaryBoxes(), kZeros);
     EXPECT_EQ(form->lotList->rowCount(), 0);
-    EXPECT_EQ(form->orderLines->rowCount(), 1);
+    EXPECT_EQ(form->orderPanel->orderLines->rowCount(), 1);
     EXPECT_EQ(form->feditClearCount->value(), "Clear All");
     EXPECT_TRUE(messages.entries.empty());
 }

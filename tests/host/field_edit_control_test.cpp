@@ -16,11 +16,12 @@ TEST(FieldEditControl, ButtonsRaiseEventsWithAStatusTheHandlerWrites) {
     QList<QPair<int, int>> seen;  // code, status on entry
     QObject::connect(&control, &FieldEditControl::buttonEvent, [&](int code, int& status) {
         seen.append({code, status});
-        status = code == 4 ? 5 : 1;
+        status = code == FieldEditControl::kFinderButton ? 5 : 1;
     });
-    EXPECT_EQ(control.pressButton(4), 5);
+    EXPECT_EQ(control.pressButton(FieldEditControl::kFinderButton), 5);
     QTest::mouseClick(control.findChild<QToolButton*>("finderButton"), Qt::LeftButton);
     QTest::mouseClick(control.findChild<QToolButton*>("clearButton"), Qt::LeftButton);
+    // The codes the handlers are written against: 4 the finder, 5 the clearing button.
     EXPECT_EQ(seen, (QList<QPair<int, int>>{{4, 0}, {4, 0}, {5, 0}}));
 }
 

@@ -2,6 +2,7 @@
 #include "host/finder_model.h"
 #include "host/view.h"
 #include "tests/host/sample_company.h"
+#include "tests/support/model_checker.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -145,6 +146,20 @@ TEST_F(FinderTest, PreselectsAnEqualShownValueElseOneStartingWithIt) {
         EXPECT_EQ(record < 0 ? QString() : model.returnedValues(record)[0].trimmed(), value)
             << initial.toStdString();
     }
+}
+
+// Narrowing rebuilds the shown rows; the item-model tester checks views are told so.
+TEST_F(FinderTest, ModelStaysConsistentWhileTheSearchNarrowsAndWidensIt) {
+    auto view = session->openDbLink(1, 0)->openView("IC0810");
+    view->browse(QString(), true);
+    FinderModel model(*view, {1, 2, 3}, {4});
+    tests::ModelChecker checker(&model);
+    for (const QString text : {"lot1", "", "zz", "b200", " "})
+        model.setSearch(text);
+    EXPECT_EQ(model.rowCount(), 4);
+    model.setSearch("lot12");
+    EXPECT_EQ(model.rowCount(), 2);  // LOT12 and LOT120
+    EXPECT_EQ(checker.findings().join(u'\n').toStdString(), "");
 }
 
 }  // namespace

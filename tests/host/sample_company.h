@@ -4,6 +4,10 @@
 #include "host/session.h"
 #include "tests/support/test_company.h"
 
+#include <gtest/gtest.h>
+
+#include <memory>
+
 namespace qv::tests {
 
 inline void fillSampleCompany(TestCompany& company) {
@@ -43,5 +47,20 @@ inline std::unique_ptr<host::HostSession> sessionOn(const TestCompany& company) 
     return host::HostSession::forCompany(QStringLiteral("TEST"), company.setting(),
                                          company.folder());
 }
+
+// A test on the sample company, with a session on it and its company link open.
+class SampleCompanyTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fillSampleCompany(company);
+        session = sessionOn(company);
+        ASSERT_TRUE(session->isOpened()) << session->failure().toStdString();
+        link = session->openDbLink(1, 1);
+    }
+
+    TestCompany company;
+    std::unique_ptr<host::HostSession> session;
+    std::shared_ptr<host::DbLink> link;
+};
 
 }  // namespace qv::tests

@@ -1,13 +1,17 @@
 #include "orders/order_lines_model.h"
 
+#include "tests/support/model_checker.h"
+
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
 namespace {
 
+// The item-model tester watches every change, so views are told of each as it happens.
 TEST(OrderLinesModel, ColumnsAreReplacedAsASet) {
     qv::orders::OrderLinesModel model;
+    qv::tests::ModelChecker checker(&model);
     QSignalSpy replaced(&model, &qv::orders::OrderLinesModel::columnsReplaced);
     model.setColumns({{"Item Number", 1600, Qt::AlignLeft}, {"Qty", 900, Qt::AlignRight}});
     model.addRow({"A100", "12  ", "surplus"});
@@ -30,6 +34,7 @@ TEST(OrderLinesModel, ColumnsAreReplacedAsASet) {
     EXPECT_EQ(model.columnCount(), 3);
     EXPECT_EQ(model.columns()[2].widthTwips, 700);
     EXPECT_EQ(replaced.count(), 2);
+    EXPECT_EQ(checker.findings().join(u'\n').toStdString(), "");
 }
 
 }  // namespace
