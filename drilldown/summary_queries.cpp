@@ -132,22 +132,22 @@ qint32 wholeQuantity(const QVariant& value) {
 
 SummaryFigures querySummary(host::DbLink& link, Summary summary, const QString& value) {
     const SummaryDefinition& definition = definitionOf(summary);
-    return afterOneFetch(link, summaryStatement(summary, value),
-                         [&](const host::View& view, bool found) {
-                             // Without a row there is nothing to count: a zero, which shows no
-                             // digits.
-                             QString count = QStringLiteral("0");
-                             qint32 quantity = 0;
-                             if (found) {
-                                 count = view.field(QStringLiteral("COUNT")).toString().trimmed();
-                                 quantity = wholeQuantity(view.field(QStringLiteral("QTYTOTAL")));
-                             }
-                             bool countIsNumber = false;
-                             const double countNumber = count.toDouble(&countIsNumber);
-                             return SummaryFigures{
-                                 platform::formatNumber(quantity, definition.format),
-                                 countIsNumber ? platform::formatNumber(countNumber, u"###,###,###") : count};
-                         });
+    return afterOneFetch(
+        link, summaryStatement(summary, value), [&](const host::View& view, bool found) {
+            // Without a row there is nothing to count: a zero, which shows no
+            // digits.
+            QString count = QStringLiteral("0");
+            qint32 quantity = 0;
+            if (found) {
+                count = view.field(QStringLiteral("COUNT")).toString().trimmed();
+                quantity = wholeQuantity(view.field(QStringLiteral("QTYTOTAL")));
+            }
+            bool countIsNumber = false;
+            const double countNumber = count.toDouble(&countIsNumber);
+            return SummaryFigures{
+                platform::formatNumber(quantity, definition.format),
+                countIsNumber ? platform::formatNumber(countNumber, u"###,###,###") : count};
+        });
 }
 
 QString GetItemDesc(host::DbLink& link, const QString& mItemNum) {

@@ -189,7 +189,8 @@ TEST_F(SummaryQueriesTest, FilteringBeforeGroupingGivesTheSameGroups) {
             const QString tsql = summaryStatement(summary, value);
             const QString filtered = connection->prepareStatement(tsql);
             ASSERT_TRUE(filtered.contains("WHERE")) << filtered.toStdString();
-            EXPECT_EQ(rows(filtered), rows(platform::rewriteTsqlForSqlite(tsql))) << tsql.toStdString();
+            EXPECT_EQ(rows(filtered), rows(platform::rewriteTsqlForSqlite(tsql)))
+                << tsql.toStdString();
         }
     }
 }
