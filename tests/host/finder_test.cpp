@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -68,6 +69,16 @@ TEST_F(FinderTest, InitialValueIsPreselectedAndEnterReturnsInReturnListOrder) {
     ASSERT_EQ(values.size(), 2);
     EXPECT_EQ(values[0].trimmed(), "B200");
     EXPECT_EQ(values[1], "LOT2" + QString(11, ' '));  // untrimmed, as stored
+}
+
+TEST_F(FinderTest, EveryColumnShowsInFullBesideTheScrollBar) {
+    for (int i = 0; i < 60; ++i)
+        company.addLot(QString("000000000%1-01").arg(i, 3, 10, QChar('0')), "A100", "A1",
+                       1234.5678);
+    run([](QDialog*, QTableView* table, QLineEdit*) {
+        EXPECT_TRUE(table->verticalScrollBar()->isVisible());
+        EXPECT_EQ(table->horizontalScrollBar()->maximum(), 0);
+    });
 }
 
 TEST_F(FinderTest, SearchBoxNarrowsTheRows) {
