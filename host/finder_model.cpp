@@ -4,6 +4,7 @@
 #include "host/view.h"
 
 #include <algorithm>
+#include <charconv>
 #include <limits>
 #include <numeric>
 
@@ -22,6 +23,20 @@ bool isCaseless(QStringView text) {
                        [](QChar c) { return c.unicode() < 128 && !c.isLetter(); });
 }
 
+// A field's text as its variant gives it. A decimal comes as a double: std::to_chars writes
+// the same shortest text QVariant::toString() does, without its detour through the locale,
+// which a million quantities would notice.
+void appendText(std::vector<char16_t>& out, const QVariant& value) {
+    if (value.typeId() == QMetaType::Double && !value.isNull()) {
+        char digits[32];
+        char* end = std::to_chars(digits, digits + sizeof digits, value.toDouble()).ptr;
+        out.insert(out.end(), static_cast<char*>(digits), end);
+        return;
+    }
+    const QString text = value.toString();
+    out.insert(out.end(), text.utf16(), text.utf16() + text.size());
+}
+
 }  // namespace
 
 FinderModel::FinderModel(View& view, const QList<int>& display, const QList<int>& returned,
@@ -36,42 +51,35 @@ FinderModel::FinderModel(View& view, const QList<int>& display, const QList<int>
         }
         returnColumns_ << int(columns_.indexOf(number));
     }
-    std::vector<QString> cells(std::size_t(columns_.size()));
+    std::vector<char16_t> record;
     while (view.fetch()) {
-        for (qsizetype i = 0; i < columns_.size(); ++i)
-            cells[std::size_t(i)] = view.fieldValue(columns_[i]).toString();
-        append(cells);
+        record.assign(std::size_t(columns_.size()), 0);  // the cells' lengths, filled below
+        for (qsizetype i = 0; i < columns_.size(); ++i) {
+            const std::size_t start = record.size();
+            appendText(record, view.fieldValue(columns_[i]));
+            const std::size_t length = record.size() - start;
+            if (length > std::numeric_limits<char16_t>::max())
+                throw HostError(QStringLiteral("field %1 holds a value of %2 characters, too "
+                                               "long for the finder")
+                                    .arg(columns_[i])
+                                    .arg(length));
+            record[std::size_t(i)] = char16_t(length);
+        }
+        append(record);
     }
     visible_.resize(records_.size());
     std::iota(visible_.begin(), visible_.end(), 0);
 }
 
-void FinderModel::append(const std::vector<QString>& cells) {
+void FinderModel::append(const std::vector<char16_t>& record) {
     if (records_.size() >= std::size_t(std::numeric_limits<int>::max()))
         throw HostError(QStringLiteral("the finder cannot list more than %1 records")
                             .arg(std::numeric_limits<int>::max()));
-    std::size_t size = cells.size();
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        if (cells[i].size() > std::numeric_limits<char16_t>::max())
-            throw HostError(QStringLiteral("field %1 holds a value of %2 characters, too long for "
-                                           "the finder")
-                                .arg(columns_[qsizetype(i)])
-                                .arg(cells[i].size()));
-        size += std::size_t(cells[i].size());
-    }
-    if (blocks_.empty() || blocks_.back().capacity() - blocks_.back().size() < size) {
-        blocks_.emplace_back().reserve(std::max(kBlockChars, size));
-    }
+    if (blocks_.empty() || blocks_.back().capacity() - blocks_.back().size() < record.size())
+        blocks_.emplace_back().reserve(std::max(kBlockChars, record.size()));
     std::vector<char16_t>& block = blocks_.back();
     records_.push_back({std::uint32_t(blocks_.size() - 1), std::uint32_t(block.size())});
-    std::size_t at = block.size();
-    block.resize(at + size);  // within the reserved block: nothing moves
-    for (const QString& cell : cells)
-        block[at++] = char16_t(cell.size());
-    for (const QString& cell : cells) {
-        std::copy_n(cell.utf16(), cell.size(), block.begin() + qsizetype(at));
-        at += std::size_t(cell.size());
-    }
+    block.insert(block.end(), record.begin(), record.end());  // within the reserve: nothing moves
 }
 
 QStringView FinderModel::cell(int record, int column) const {

@@ -50,7 +50,8 @@ private:
         std::uint32_t block;
         std::uint32_t offset;
     };
-    void append(const std::vector<QString>& cells);
+    // Appends a record laid out as a block holds it.
+    void append(const std::vector<char16_t>& record);
     QStringView cell(int record, int column) const;
     bool matches(int record, QStringView wanted, Qt::CaseSensitivity cs) const;
 

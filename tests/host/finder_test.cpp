@@ -142,6 +142,46 @@ TEST_F(FinderTest, SearchMatchesWithinOneCellAndFollowsEveryChangeOfTheText) {
     EXPECT_EQ(model.returnedValues(model.recordAt(0)), QStringList{"ABCDEFGHIJKLM-2"});
 }
 
+// One field over values the test gives, one record each.
+class ValuesView : public View {
+public:
+    explicit ValuesView(QVariantList values) : values_(std::move(values)) {}
+    QString id() const override { return "TEST"; }
+    void reset() override {}
+    void browse(const QString&, bool) override {}
+    void internalSet(int) override {}
+    bool fetch() override { return ++at_ < values_.size(); }
+    QVariant field(const QString&) const override { return values_[at_]; }
+    QString fieldName(int) const override { return "VALUE"; }
+    void release() override {}
+
+private:
+    QVariantList values_;
+    qsizetype at_ = -1;
+};
+
+TEST(FinderModel, ShowsEveryValueAsItsVariantReadsAsText) {
+    const QVariantList values = {12.5,
+                                 1234.5678,
+                                 1200000.0,
+                                 0.0001,
+                                 1e-7,
+                                 3e9,
+                                 0.1 + 0.2,
+                                 -2.5,
+                                 qlonglong(7),
+                                 QString("  A  "),
+                                 QVariant(QMetaType::fromType<double>()),
+                                 QVariant()};
+    ValuesView view(values);
+    const FinderModel model(view, {1}, {1});
+    ASSERT_EQ(model.rowCount(), values.size());
+    for (int row = 0; row < model.rowCount(); ++row) {
+        EXPECT_EQ(model.index(row, 0).data().toString(), values[row].toString()) << row;
+        EXPECT_EQ(model.returnedValues(row), QStringList{values[row].toString()}) << row;
+    }
+}
+
 TEST_F(FinderTest, PreselectsAnEqualShownValueElseOneStartingWithIt) {
     company.addOptionValue("CUSTCODE", "B", "Depot B");
     auto view = session->openDbLink(1, 0)->openView("CS0012");
