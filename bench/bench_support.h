@@ -3,11 +3,16 @@
 // standard output, one per measurement, with the process's peak memory so far:
 //   mode=go seconds=1.234 rows=200000 peak_mb=123.4
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QString>
 
 #include <sys/resource.h>
 
 #include <cstdio>
+#include <cstring>
+#include <exception>
+#include <initializer_list>
 
 namespace qv::bench {
 
@@ -58,6 +63,38 @@ Timing timingOf(Work&& work) {
 
 inline void report(const char* mode, Timing timing, qint64 rows) {
     report(mode, timing.seconds, rows, timing.cpu);
+}
+
+// One mode of a benchmark program: its name on the command line and what it runs on the
+// argument after it. A mode without widgets runs under a QCoreApplication, like the code
+// it measures would.
+struct Mode {
+    const char* name;
+    int (*run)(const QString& argument);
+    bool widgets = true;
+};
+
+// The program's main(): "PROGRAM MODE ARGUMENT", offscreen, one mode per process; a failure
+// is reported on standard error and ends the program with 1, a wrong command line with 2.
+inline int runMode(int argc, char** argv, const char* usage, std::initializer_list<Mode> modes) {
+    for (const Mode& mode : modes) {
+        if (argc != 3 || std::strcmp(argv[1], mode.name) != 0)
+            continue;
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        try {
+            if (!mode.widgets) {
+                QCoreApplication app(argc, argv);
+                return mode.run(QString::fromLocal8Bit(argv[2]));
+            }
+            QApplication app(argc, argv);
+            return mode.run(QString::fromLocal8Bit(argv[2]));
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "%s %s: %s\n", argv[0], mode.name, e.what());
+            return 1;
+        }
+    }
+    std::fputs(usage, stderr);
+    return 2;
 }
 
 }  // namespace qv::bench

@@ -15,8 +15,6 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <cstring>
-#include <exception>
 #include <memory>
 #include <stdexcept>
 
@@ -35,8 +33,8 @@ constexpr const char* kUsage =
 constexpr const char* kTyped = "456";
 
 std::unique_ptr<qv::host::HostSession> sessionOn(const QString& file) {
-    auto session = qv::host::HostSession::forCompany(QStringLiteral("BENCH"),
-                                                     qv::platform::DatabaseSetting::sqlite(file), QString());
+    auto session = qv::host::HostSession::forCompany(
+        QStringLiteral("BENCH"), qv::platform::DatabaseSetting::sqlite(file), QString());
     if (!session->isOpened())
         throw std::runtime_error(session->failure().toStdString());
     return session;
@@ -134,25 +132,6 @@ int runSummaries(const QString& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fputs(kUsage, stderr);
-        return 2;
-    }
-    const char* mode = argv[1];
-    const QString path = QString::fromLocal8Bit(argv[2]);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    try {
-        QApplication app(argc, argv);
-        if (std::strcmp(mode, "raw") == 0)
-            return runRaw(path);
-        if (std::strcmp(mode, "open") == 0)
-            return runOpen(path);
-        if (std::strcmp(mode, "summaries") == 0)
-            return runSummaries(path);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "finder_bench %s: %s\n", mode, e.what());
-        return 1;
-    }
-    std::fputs(kUsage, stderr);
-    return 2;
+    return qv::bench::runMode(argc, argv, kUsage,
+                              {{"raw", runRaw}, {"open", runOpen}, {"summaries", runSummaries}});
 }

@@ -18,8 +18,6 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <cstring>
-#include <exception>
 #include <memory>
 #include <stdexcept>
 
@@ -167,29 +165,7 @@ int runStartup(const QString& dataHome) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fputs(kUsage, stderr);
-        return 2;
-    }
-    const char* mode = argv[1];
-    const QString path = QString::fromLocal8Bit(argv[2]);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    try {
-        if (std::strcmp(mode, "raw") == 0) {
-            QCoreApplication app(argc, argv);
-            return runRaw(path);
-        }
-        QApplication app(argc, argv);
-        if (std::strcmp(mode, "go") == 0)
-            return runGo(path);
-        if (std::strcmp(mode, "sort") == 0)
-            return runSort(path);
-        if (std::strcmp(mode, "startup") == 0)
-            return runStartup(path);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "search_bench %s: %s\n", mode, e.what());
-        return 1;
-    }
-    std::fputs(kUsage, stderr);
-    return 2;
+    return qv::bench::runMode(
+        argc, argv, kUsage,
+        {{"raw", runRaw, false}, {"go", runGo}, {"sort", runSort}, {"startup", runStartup}});
 }
