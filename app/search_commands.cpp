@@ -28,6 +28,8 @@
 #include <QTableView>
 
 #include <functional>
+#include <memory>
+#include <utility>
 
 namespace qv::app {
 
@@ -128,12 +130,18 @@ void connectLotList(Form2& form) {
             form.guard().run(Form2::tr("Following the mouse"),
                              [&form, position] { rememberListMouse(form, position); });
         });
-    // Only the left button clicks the list.
-    EventHook::install(rows, QEvent::MouseButtonRelease,
-                       [run = guarded(form, line, ListView1_Click)](QEvent* event) {
-                           if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-                               run();
-                       });
+    // Only the left button clicks the list, and a double-click clicks it once: the release
+    // that ends a double-click is the drill-down's, which empties the line indicator.
+    auto doubleClicked = std::make_shared<bool>(false);
+    EventHook::install(rows, QEvent::MouseButtonDblClick,
+                       [doubleClicked](QEvent*) { *doubleClicked = true; });
+    EventHook::install(
+        rows, QEvent::MouseButtonRelease,
+        [run = guarded(form, line, ListView1_Click), doubleClicked](QEvent* event) {
+            const bool endsDoubleClick = std::exchange(*doubleClicked, false);
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && !endsDoubleClick)
+                run();
+        });
 }
 
 }  // namespace
