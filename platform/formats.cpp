@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -271,6 +272,11 @@ std::optional<QDate> dateOf(const QVariant& value) {
         return std::nullopt;
     }
     return date;
+}
+
+double roundHalfEven(double value, int places) {
+    const auto scale = double(kPow10[std::clamp(places, 0, kMaxDecimals)]);
+    return roundWhole(value * scale, Half::ToEven) / scale;
 }
 
 qint32 addRounded(qint32 total, double qty, const char* what) {

@@ -1,6 +1,7 @@
 #include "platform/group_filter.h"
 
-#include <QRegularExpression>
+#include "platform/tsql_tokens.h"
+
 #include <QStringList>
 
 #include <optional>
@@ -11,34 +12,26 @@ namespace qv::platform {
 namespace {
 
 struct Token {
+    TsqlToken::Kind kind;
     QStringView text;
     qsizetype begin;
     int depth;  // parentheses open around it
 };
 
-// Quoted runs keep doubled closing characters inside; the rest is words, numbers, blanks
-// and single characters. Only the tokens' places matter here; the dialect layer checks them.
-const QRegularExpression& tokenPattern() {
-    static const QRegularExpression pattern(
-        QStringLiteral(R"('(?:[^']|'')*'?|\[[^\]]*\]?|"(?:[^"]|"")*"?|--|/\*|\s+|)"
-                       R"([A-Za-z_#@$][\w#@$]*|\d[\w.]*|.)"),
-        QRegularExpression::DotMatchesEverythingOption);
-    return pattern;
-}
-
+// The significant tokens with their depth in parentheses; none when a comment could hide a
+// clause from the scan.
 std::optional<std::vector<Token>> tokenize(const QString& sql) {
     std::vector<Token> tokens;
     int depth = 0;
-    auto match = tokenPattern().globalMatch(sql);
-    while (match.hasNext()) {
-        const auto m = match.next();
-        const QStringView text = m.capturedView();
-        if (text == u"--" || text == u"/*")
-            return std::nullopt;  // a comment could hide a clause from the scan
+    for (const TsqlToken& token : tokenizeTsql(sql)) {
+        if (token.kind == TsqlToken::Kind::Comment)
+            return std::nullopt;
+        if (!token.isSignificant())
+            continue;
+        const QStringView text = tokenText(sql, token);
         if (text == u")")
             --depth;
-        if (!text.front().isSpace())
-            tokens.push_back({text, m.capturedStart(), depth});
+        tokens.push_back({token.kind, text, token.begin, depth});
         if (text == u"(")
             ++depth;
     }
@@ -51,8 +44,8 @@ bool isWord(const Token& token, QLatin1String word) {
 
 // A number, or a text constant that is closed (an even number of quotes).
 bool isConstant(const Token& token) {
-    return token.text.front().isDigit() ||
-           (token.text.front() == u'\'' && token.text.count(u'\'') % 2 == 0);
+    return token.kind == TsqlToken::Kind::Number ||
+           (token.kind == TsqlToken::Kind::String && token.text.count(u'\'') % 2 == 0);
 }
 
 // The tokens [first, last) of one condition.
@@ -70,13 +63,14 @@ QString qualifiedColumn(const std::vector<Token>& tokens, Span span) {
     QString name;
     for (std::size_t i = span.first; i < span.last; ++i) {
         const bool dot = (i - span.first) % 2 == 1;
-        const QChar c = tokens[i].text.front();
-        if (dot ? tokens[i].text != u"." : !(c.isLetter() || c == u'_' || c == u'['))
-            return {};
+        const TsqlToken::Kind kind = tokens[i].kind;
         QStringView part = tokens[i].text;
-        if (c == u'[' && !part.endsWith(u']'))
+        if (dot ? part != u"."
+                : kind != TsqlToken::Kind::Word && kind != TsqlToken::Kind::Bracketed)
             return {};
-        if (c == u'[')
+        if (kind == TsqlToken::Kind::Bracketed && !part.endsWith(u']'))
+            return {};
+        if (kind == TsqlToken::Kind::Bracketed)
             part = part.mid(1, part.size() - 2);  // [B] and B name the same column
         name += part.toString().toUpper();
     }
