@@ -35,7 +35,7 @@ inline double cpuSeconds() {
 inline void report(const char* mode, double seconds, qint64 rows, double cpu = -1) {
     std::printf("mode=%s seconds=%.3f", mode, seconds);
     if (cpu >= 0)
-        std::printf(" cpu=%.3f", cpu);
+        std::printf(" cpu_seconds=%.3f", cpu);
     std::printf(" rows=%lld peak_mb=%.1f\n", static_cast<long long>(rows), peakMegabytes());
     std::fflush(stdout);
 }

@@ -22,7 +22,8 @@ die() {
     exit 1
 }
 
-# bench_options ARG...: reads --sizes and --runs into the array sizes and RUNS.
+# bench_options ARG...: reads --sizes and --runs into the array sizes and RUNS (the companies'
+# benchmarks).
 bench_options() {
     while [[ $# -gt 0 ]]; do
         case $1 in
@@ -40,18 +41,17 @@ bench_options() {
     [[ $RUNS =~ ^[1-9][0-9]*$ ]] || die "--runs takes a whole number of 1 or more, not '$RUNS'"
 }
 
-# bench_build TARGET: builds the benchmark program and the demo company generator; the
-# program is then $BENCH.
+# bench_build PROGRAM [TARGET...]: builds the benchmark program and the other targets it
+# needs; the program is then $BENCH.
 bench_build() {
     if [[ ! -f $BUILD/CMakeCache.txt ]]; then
         echo "Configuring $BUILD (RelWithDebInfo)"
         cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     fi
-    echo "Building $1 and quorvan-demo in $BUILD"
-    cmake --build "$BUILD" --target "$1" quorvan-demo -- -j"$JOBS" >/dev/null ||
+    echo "Building $* in $BUILD"
+    cmake --build "$BUILD" --target "$@" -- -j"$JOBS" >/dev/null ||
         die "the build failed: run cmake --build $BUILD --target $1 to see why"
     BENCH=$BUILD/$1
-    mkdir -p "$CACHE"
 }
 
 # company N: the path of the demo company of N lots, generated into $CACHE when missing and
@@ -60,6 +60,7 @@ bench_build() {
 company() {
     local file
     file=$CACHE/lots-$1-seed$SEED-$(sha1sum data/schema.sql | cut -c1-8).sqlite
+    mkdir -p "$CACHE"
     if [[ ! -f $file ]]; then
         echo "Generating $file (1,000,000 lots take one to three minutes and 2.9 GB)" >&2
         "$BUILD/quorvan-demo" --lots "$1" --seed "$SEED" --today "$TODAY" --out "$file.part" \
@@ -70,7 +71,7 @@ company() {
     echo "$file"
 }
 
-# measure MODE ARG: runs one mode of $BENCH and prints its lines; the program's own messages
+# measure MODE ARG...: runs one mode of $BENCH and prints its lines; the program's own messages
 # go to a log that is shown when it fails.
 measure() {
     if ! "$BENCH" "$@" 2>"$LOG"; then

@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 source bench/common.sh
 
 bench_options "$@"
-bench_build finder_bench
+bench_build finder_bench quorvan-demo
 
 # line MODE LINES: the line of one mode.
 line() {
@@ -37,9 +37,9 @@ for n in "${sizes[@]}"; do
         [[ $(field rows "$(line open "$opened")") == "$rows" ]] ||
             die "$n lots: the finder listed $(field rows "$(line open "$opened")") records, raw read $rows"
         raw_s+=("$(field seconds "$raw")")
-        raw_cpu+=("$(field cpu "$raw")")
+        raw_cpu+=("$(field cpu_seconds "$raw")")
         open_s+=("$(field seconds "$(line open "$opened")")")
-        open_cpu+=("$(field cpu "$(line open "$opened")")")
+        open_cpu+=("$(field cpu_seconds "$(line open "$opened")")")
         open_mb+=("$(field peak_mb "$(tail -n 1 <<<"$opened")")")
         # The slowest of the three narrowings of this run.
         narrow_s+=("$(grep 'mode=narrow-' <<<"$opened" | while read -r l; do field seconds "$l"; done |

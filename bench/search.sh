@@ -14,7 +14,7 @@ source bench/common.sh
 SORT_MAX=200000 # sorting is timed on sizes up to this
 
 bench_options "$@"
-bench_build search_bench
+bench_build search_bench quorvan-demo
 SCRATCH=$(mktemp -d)
 trap 'rm -rf "$LOG" "$SCRATCH"' EXIT
 
