@@ -33,6 +33,11 @@ void appendText(std::vector<char16_t>& out, const QVariant& value) {
         out.insert(out.end(), static_cast<char*>(digits), end);
         return;
     }
+    if (value.typeId() == QMetaType::QString) {  // read in place, not copied first
+        const QStringView text = *static_cast<const QString*>(value.constData());
+        out.insert(out.end(), text.utf16(), text.utf16() + text.size());
+        return;
+    }
     const QString text = value.toString();
     out.insert(out.end(), text.utf16(), text.utf16() + text.size());
 }
