@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the benchmark scripts, from the top of the repository: options, the build, the
 # cached demo companies and the reading of the benchmark programs' lines.
 
