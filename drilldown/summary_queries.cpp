@@ -134,8 +134,7 @@ SummaryFigures querySummary(host::DbLink& link, Summary summary, const QString& 
     const SummaryDefinition& definition = definitionOf(summary);
     return afterOneFetch(
         link, summaryStatement(summary, value), [&](const host::View& view, bool found) {
-            // Without a row there is nothing to count: a zero, which shows no
-            // digits.
+            // Without a row there is nothing to count: a zero, which shows no digits.
             QString count = QStringLiteral("0");
             qint32 quantity = 0;
             if (found) {
