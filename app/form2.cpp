@@ -3,6 +3,8 @@
 #include "app/about_box.h"
 #include "app/clickable_label.h"
 #include "app/controls.h"
+#include "app/drilldown_commands.h"
+#include "app/finder_commands.h"
 #include "app/main_menu.h"
 #include "app/order_panel.h"
 #include "app/report_commands.h"
@@ -64,6 +66,8 @@ Form2::Form2(platform::MessagePort& messages, platform::ClipboardPort& clipboard
     layOutControls();
     connectWindowCommands();
     connectSearchCommands(*this);
+    connectDrilldownCommands(*this);
+    connectFinderCommands(*this);
     connectReportCommands(*this);
     guard_.setStatusLabel(lblStatus);
     // As designed: with the order panel showing; start-up narrows it.
