@@ -1,5 +1,9 @@
 #include "tests/fuzz/fuzz_support.h"
 
+#include "platform/database.h"
+#include "platform/statement_guard.h"
+#include "platform/tsql_dialect.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -46,6 +50,17 @@ QString statementShape(const QString& sql) {
 
 QString harmlessText(const QString& typed) {
     return QString(typed.size(), u'x');
+}
+
+void requireSafeStatement(const QString& built, const QString& builtFromHarmless) {
+    require(statementShape(built) == statementShape(builtFromHarmless),
+            "typed text stays inside string literals", built);
+    try {
+        platform::requireSingleSelect(built);
+        platform::rewriteTsqlForSqlite(built);
+    } catch (const platform::DbError& e) {
+        require(false, "a statement built from typed text is run", e.text() + u'\n' + built);
+    }
 }
 
 }  // namespace qv::tests

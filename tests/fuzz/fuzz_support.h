@@ -28,4 +28,9 @@ QString statementShape(const QString& sql);
 // built from it has the shape a statement built from the typed text must have.
 QString harmlessText(const QString& typed);
 
+// The checks a statement built from typed text must pass: its shape is that of the statement
+// built from harmless texts, and it is run (the single-SELECT guard and the SQLite dialect
+// layer take it).
+void requireSafeStatement(const QString& built, const QString& builtFromHarmless);
+
 }  // namespace qv::tests
