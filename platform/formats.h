@@ -49,6 +49,11 @@ bool readsAsDate(QStringView text);
 // The date a database value holds: a date or date-time value, or a text that reads as one.
 std::optional<QDate> dateOf(const QVariant& value);
 
+// A database value as text, as the database gives it: texts untouched (CHAR padding stays),
+// whole numbers without a decimal point or exponent even when they arrive as doubles
+// (SQLite's decimals), the empty text for NULL.
+QString valueText(const QVariant& value);
+
 // total + qty rounded to the nearest whole number, halves to the even neighbour.
 // Throws std::overflow_error naming `what` when the result leaves the 32-bit range.
 qint32 addRounded(qint32 total, double qty, const char* what = "total");
