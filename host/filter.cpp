@@ -161,17 +161,20 @@ private:
         return n;
     }
 
+    // A chain of one joiner is one node holding every operand: a chain of any length then
+    // builds, writes and frees a tree no deeper than a short one.
     std::unique_ptr<FilterNode> binary(FilterNode::Kind kind, Token::Type joiner,
                                        std::unique_ptr<FilterNode> (Parser::*operand)()) {
-        auto left = (this->*operand)();
+        auto first = (this->*operand)();
+        if (peek().type != joiner)
+            return first;
+        auto joined = node(kind);
+        joined->children.push_back(std::move(first));
         while (peek().type == joiner) {
             take();
-            auto joined = node(kind);
-            joined->children.push_back(std::move(left));
             joined->children.push_back((this->*operand)());
-            left = std::move(joined);
         }
-        return left;
+        return joined;
     }
 
     std::unique_ptr<FilterNode> orExpression() {
@@ -255,9 +258,11 @@ void writeSql(const FilterNode& n, SqlCondition& out) {
         case FilterNode::Kind::And:
         case FilterNode::Kind::Or:
             out.sql += u'(';
-            writeSql(*n.children[0], out);
-            out.sql += n.kind == FilterNode::Kind::And ? u" AND " : u" OR ";
-            writeSql(*n.children[1], out);
+            for (std::size_t i = 0; i < n.children.size(); ++i) {
+                if (i > 0)
+                    out.sql += n.kind == FilterNode::Kind::And ? u" AND " : u" OR ";
+                writeSql(*n.children[i], out);
+            }
             out.sql += u')';
             break;
         case FilterNode::Kind::Not:

@@ -22,7 +22,7 @@ struct FilterNode {
     Kind kind;
     QString op;      // Compare: "=", "<>", "<", "<=", ">", ">=", "LIKE" ("!=" becomes "<>")
     QVariant value;  // Field: the view's own spelling of the name; Constant: text or number
-    std::vector<std::unique_ptr<FilterNode>> children;
+    std::vector<std::unique_ptr<FilterNode>> children;  // And, Or: two or more, in order
 };
 
 // Parses a filter against the view's field names (matched without regard to case). An empty

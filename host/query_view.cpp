@@ -158,9 +158,16 @@ TableView::TableView(const ViewDefinition& definition, std::unique_ptr<Connectio
         for (const auto& [place, column] : keyByPlace)
             keys_ << column;
     } else {
-        const QSqlRecord record = db.record(table_);
+        // The driver's catalogue calls drop their errors (a locked database read as a table
+        // without columns) and each waits out a lock again: one query gives the columns or
+        // the driver's own words.
+        QSqlQuery probe = newQuery();
+        if (!probe.exec(QStringLiteral("SELECT * FROM %1 WHERE 1 = 0").arg(bracketed(table_))))
+            fail(errorText(probe.lastError()));
+        const QSqlRecord record = probe.record();
         for (int i = 0; i < record.count(); ++i)
             columns << record.fieldName(i);
+        probe.finish();
         const QSqlIndex key = db.primaryIndex(table_);
         for (int i = 0; i < key.count(); ++i)
             keys_ << key.fieldName(i);

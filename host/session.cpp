@@ -65,10 +65,12 @@ std::unique_ptr<HostSession> HostSession::forCompany(const QString& companyId,
     }
     try {
         // Any file opens as an SQLite database; only a statement shows whether it is a company.
+        // Its failure may as well be a lock or a file that is no database: the driver's words
+        // say which.
         Recordset(*connection, QStringLiteral("SELECT LOTNUM FROM dbo.ICXLOT WHERE 1 = 0"));
     } catch (const DbError& e) {
-        return notOpened(QStringLiteral("the database of company %1 is not a company database: %2")
-                             .arg(companyId, e.text()));
+        return notOpened(
+            QStringLiteral("cannot read the database of company %1: %2").arg(companyId, e.text()));
     }
     auto session = std::make_unique<HostSession>();
     session->opened_ = true;

@@ -19,6 +19,27 @@ QString signonProfilePath() {
            QStringLiteral("/quorvan/host.ini");
 }
 
+namespace {
+
+// A value as written after '=' (trimmed): up to a comment, which starts at a ';' after a
+// blank; in double quotes, the text up to the first quote that only blanks or a comment
+// follow, which may hold quotes, blanks and " ;".
+QString profileValue(const QString& text) {
+    for (qsizetype close = text.startsWith(u'"') ? text.indexOf(u'"', 1) : -1; close > 0;
+         close = text.indexOf(u'"', close + 1)) {
+        const QString rest = text.mid(close + 1).trimmed();
+        if (rest.isEmpty() || rest.startsWith(u';'))
+            return text.mid(1, close - 1);
+    }
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u';' && (i == 0 || text[i - 1].isSpace()))
+            return text.left(i).trimmed();
+    }
+    return text;
+}
+
+}  // namespace
+
 std::optional<SignonProfile> readSignonProfile(const QString& path) {
     QFile file(path);
     if (!file.exists())
@@ -51,9 +72,7 @@ std::optional<SignonProfile> readSignonProfile(const QString& path) {
         if (!inSignon)
             continue;
         const QString key = line.left(equals).trimmed().toLower();
-        QString value = line.mid(equals + 1).trimmed();
-        if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"'))
-            value = value.mid(1, value.size() - 2);
+        const QString value = profileValue(line.mid(equals + 1).trimmed());
         if (key == u"company")
             company = value;
         else if (key == u"database")
@@ -86,7 +105,7 @@ void writeSignonProfile(const QString& path, const QString& company, const QStri
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text) ||
-        file.write(QStringLiteral("[signon]\ncompany=%1\ndatabase=%2\nfolder=%3\n")
+        file.write(QStringLiteral("[signon]\ncompany=\"%1\"\ndatabase=\"%2\"\nfolder=\"%3\"\n")
                        .arg(company, database, folder)
                        .toUtf8()) < 0)
         throw HostError(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));

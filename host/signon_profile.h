@@ -4,7 +4,8 @@
 //   company = BRISVL
 //   database = odbc            (or sqlite:/path/to/company.sqlite)
 //   folder = /path/to/host/folder
-// Lines starting with ; or # are comments; keys are read without regard to case.
+// Lines starting with ; or # are comments, and so is the rest of a line from a ; after a
+// blank (a value in double quotes may hold one); keys are read without regard to case.
 
 #include "platform/database.h"
 

@@ -1,6 +1,7 @@
 #include "platform/database.h"
 
 #include "platform/sqlite_tsql.h"
+#include "platform/statement_guard.h"
 #include "platform/tsql_dialect.h"
 
 #include <QFileInfo>
@@ -132,6 +133,7 @@ QSqlDatabase Connection::database() const {
 }
 
 QString Connection::prepareStatement(const QString& tsql) const {
+    requireSingleSelect(tsql);
     return sqlite_ ? rewriteTsqlForSqlite(tsql) : tsql;
 }
 

@@ -56,7 +56,8 @@ public:
 
     bool isSqlite() const;
     QSqlDatabase database() const;
-    // The statement as it will be sent: rewritten for SQLite, unchanged for ODBC.
+    // The statement as it will be sent: rewritten for SQLite, unchanged for ODBC. Throws
+    // DbError for anything but a single SELECT (statement_guard.h), on both kinds.
     QString prepareStatement(const QString& tsql) const;
 
 private:

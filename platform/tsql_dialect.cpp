@@ -2,94 +2,14 @@
 
 #include "platform/database.h"
 #include "platform/sqlite_tsql.h"
+#include "platform/tsql_tokens.h"
 
 #include <vector>
 
 namespace qv::platform {
 namespace {
 
-enum class Kind { Space, Comment, String, Bracketed, Quoted, Number, Word, Variable, Punct };
-
-struct Token {
-    Kind kind;
-    qsizetype begin;
-    qsizetype end;
-};
-
-bool isWordStart(QChar c) {
-    return c.isLetter() || c == u'_' || c == u'#';
-}
-bool isWordChar(QChar c) {
-    return c.isLetterOrNumber() || c == u'_' || c == u'#' || c == u'$' || c == u'@';
-}
-
-// End of a delimited run ('...', [...], "..."): a doubled closing character stays inside.
-// An unterminated one runs to the end and is left for SQLite to reject.
-qsizetype delimitedEnd(const QString& s, qsizetype i, QChar close) {
-    for (++i; i < s.size(); ++i) {
-        if (s[i] != close)
-            continue;
-        if (i + 1 < s.size() && s[i + 1] == close) {
-            ++i;
-        } else {
-            return i + 1;
-        }
-    }
-    return s.size();
-}
-
-std::vector<Token> tokenize(const QString& s) {
-    std::vector<Token> tokens;
-    qsizetype i = 0;
-    const qsizetype n = s.size();
-    auto scan = [&](qsizetype j, auto&& keep) {
-        while (j < n && keep(s[j]))
-            ++j;
-        return j;
-    };
-    while (i < n) {
-        const QChar c = s[i];
-        const QChar next = i + 1 < n ? s[i + 1] : QChar();
-        Kind kind = Kind::Punct;
-        qsizetype end = i + 1;
-        if (c.isSpace()) {
-            kind = Kind::Space;
-            end = scan(i, [](QChar x) { return x.isSpace(); });
-        } else if (c == u'-' && next == u'-') {
-            kind = Kind::Comment;
-            end = scan(i, [](QChar x) { return x != u'\n'; });
-        } else if (c == u'/' && next == u'*') {
-            kind = Kind::Comment;
-            const qsizetype close = s.indexOf(QLatin1String("*/"), i + 2);
-            end = close < 0 ? n : close + 2;
-        } else if (c == u'\'') {
-            kind = Kind::String;
-            end = delimitedEnd(s, i, u'\'');
-        } else if (c == u'[') {
-            kind = Kind::Bracketed;
-            end = delimitedEnd(s, i, u']');
-        } else if (c == u'"') {
-            kind = Kind::Quoted;
-            end = delimitedEnd(s, i, u'"');
-        } else if (c.isDigit() || (c == u'.' && next.isDigit())) {
-            kind = Kind::Number;
-            end = scan(i, [](QChar x) { return x.isLetterOrNumber() || x == u'.'; });
-            const bool signedExponent =
-                end < n && (s[end] == u'+' || s[end] == u'-') && s[end - 1].toLower() == u'e';
-            if (signedExponent)
-                end = scan(end + 1, [](QChar x) { return x.isDigit(); });
-        } else if (c == u'@') {
-            kind = Kind::Variable;
-            end = scan(i + 1, isWordChar);
-        } else if (isWordStart(c)) {
-            kind = Kind::Word;
-            end = scan(i, isWordChar);
-        }
-        tokens.push_back({kind, i, end});
-        i = end;
-    }
-    return tokens;
-}
+using Kind = TsqlToken::Kind;
 
 [[noreturn]] void refuse(const QString& construct) {
     throw DbError(QStringLiteral("The embedded SQLite company cannot run this statement: %1 "
@@ -99,23 +19,19 @@ std::vector<Token> tokenize(const QString& s) {
 
 class Rewriter {
 public:
-    explicit Rewriter(const QString& sql) : sql_(sql), tokens_(tokenize(sql)) {}
+    explicit Rewriter(const QString& sql) : sql_(sql), tokens_(tokenizeTsql(sql)) {}
 
     QString run() { return rewrite(0, count()); }
 
 private:
     std::size_t count() const { return tokens_.size(); }
-    QStringView text(std::size_t i) const {
-        return QStringView(sql_).mid(tokens_[i].begin, tokens_[i].end - tokens_[i].begin);
-    }
+    QStringView text(std::size_t i) const { return tokenText(sql_, tokens_[i]); }
     QStringView span(std::size_t from, std::size_t to) const {  // source of tokens [from, to)
         const qsizetype begin = from < count() ? tokens_[from].begin : sql_.size();
         const qsizetype end = to < count() ? tokens_[to].begin : sql_.size();
         return QStringView(sql_).mid(begin, end - begin);
     }
-    bool isSignificant(std::size_t i) const {
-        return tokens_[i].kind != Kind::Space && tokens_[i].kind != Kind::Comment;
-    }
+    bool isSignificant(std::size_t i) const { return tokens_[i].isSignificant(); }
     std::size_t nextSignificant(std::size_t i, std::size_t to) const {
         for (++i; i < to; ++i) {
             if (isSignificant(i))
@@ -155,6 +71,16 @@ private:
                 return 3;
         }
         return 0;
+    }
+
+    // Whether the character before a dropped prefix and token i, written side by side, could
+    // read as one token ('a''b', --, /*, <>, ||). Only blanks and the punctuation that never
+    // starts or ends a longer token keep them apart for sure.
+    bool mayJoin(QChar before, std::size_t i) const {
+        const auto alone = [](QChar c) {
+            return c.isSpace() || c == u'(' || c == u')' || c == u',' || c == u';';
+        };
+        return !alone(before) && !alone(text(i)[0]);
     }
 
     // The ')' closing the '(' at open, or `to` when there is none.
@@ -217,7 +143,12 @@ private:
         out += span(word + 1, typeFirst);  // blanks, "(" and blanks, as written
         out += QStringLiteral("'%1'").arg(type);
         out += span(typeEnd, comma + 1);
+        // The value is rewritten by recursion; SQLite's parser gives up on nesting far
+        // shallower than this bound, so it refuses nothing that could run.
+        if (++convertDepth_ > kMaxConvertDepth)
+            refuse(QStringLiteral("CONVERT nested more than %1 deep").arg(kMaxConvertDepth));
         out += rewrite(comma + 1, close);
+        --convertDepth_;
         out += text(close);
         return close + 1;
     }
@@ -259,6 +190,8 @@ private:
                 refuse(QStringLiteral("the variable %1").arg(text(i).toString()));
             if (const std::size_t prefix = schemaPrefixLength(i); prefix > 0 && i + prefix < to) {
                 i += prefix;
+                if (!out.isEmpty() && mayJoin(out.back(), i))
+                    out += u' ';
                 continue;
             }
             if (tokens_[i].kind == Kind::Word) {
@@ -278,8 +211,11 @@ private:
         return out;
     }
 
+    static constexpr int kMaxConvertDepth = 100;
+
     const QString& sql_;
-    std::vector<Token> tokens_;
+    std::vector<TsqlToken> tokens_;
+    int convertDepth_ = 0;  // CONVERTs open around the token being rewritten
 };
 
 }  // namespace

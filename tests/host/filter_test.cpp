@@ -1,5 +1,6 @@
 #include "host/filter.h"
 #include "host/host_error.h"
+#include "tests/support/small_stack.h"
 #include "tests/support/thrown_text.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +32,7 @@ TEST(Filter, TranslatesWithEveryConstantBound) {
     EXPECT_EQ(quoted.values, (QVariantList{R"(say "hi" ' OR 1=1 --)", -3LL}));
     EXPECT_EQ(quoted.sql, "(([A] = ?) AND ([B] >= ?))");
 
-    EXPECT_EQ(translate("A<=1 AND B>2 AND C<3").sql, "((([A] <= ?) AND ([B] > ?)) AND ([C] < ?))");
+    EXPECT_EQ(translate("A<=1 AND B>2 AND C<3").sql, "(([A] <= ?) AND ([B] > ?) AND ([C] < ?))");
     EXPECT_TRUE(translate("   ").sql.isEmpty());
     EXPECT_EQ(parseFilter(QString(), kFields), nullptr);
 }
@@ -63,6 +64,25 @@ TEST(Filter, NestingIsBoundedRatherThanOverflowingTheStack) {
     EXPECT_EQ(errorOf(QString(20000, '(')), "filter error at position 101: too deeply nested");
     EXPECT_EQ(errorOf(QString("NOT ").repeated(20000) + "A = 1"),
               "filter error at position 401: too deeply nested");
+}
+
+// Typed text can carry a filter of its own: chains of any length are parsed, written and
+// freed without recursing once per comparison.
+TEST(Filter, LongFlatChainsAreWrittenWithoutDeepRecursion) {
+    constexpr int kComparisons = 50000;
+    const std::pair<const char*, int> chains[] = {
+        {" AND ", kComparisons}, {" OR ", kComparisons}, {" AND C = 0 OR ", 2 * kComparisons - 1}};
+    for (const auto& [joiner, values] : chains) {
+        QStringList comparisons;
+        for (int i = 0; i < kComparisons; ++i)
+            comparisons << QStringLiteral("A = %1").arg(i);
+        const QString filter = comparisons.join(QLatin1String(joiner));
+        SqlCondition condition;
+        tests::runOnSmallStack([&] { condition = translate(filter); });
+        EXPECT_EQ(condition.values.size(), values) << joiner;
+        EXPECT_EQ(condition.values.last(), qlonglong(kComparisons - 1));
+        EXPECT_EQ(condition.sql.count(u'('), condition.sql.count(u')'));
+    }
 }
 
 }  // namespace

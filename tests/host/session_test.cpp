@@ -2,6 +2,7 @@
 #include "host/signon_profile.h"
 #include "host/view.h"
 #include "tests/host/sample_company.h"
+#include "tests/support/lock_holder.h"
 
 #include <QDir>
 #include <QFile>
@@ -106,14 +107,67 @@ TEST_F(SessionTest, FileThatIsNoCompanyGivesASessionNotOpened) {
 
     const std::pair<QString, QString> cases[] = {
         {"notes.txt", "file is not a database"},
-        {"empty", "is not a company database: no such table: ICXLOT"},
-        {"other.sqlite", "is not a company database: no such table: ICXLOT"},
+        {"empty", "cannot read the database of company X: no such table: ICXLOT"},
+        {"other.sqlite", "cannot read the database of company X: no such table: ICXLOT"},
     };
     for (const auto& [name, reason] : cases) {
         const QString failure = failureFor(
             "[signon]\ncompany = X\ndatabase = sqlite:" + files.filePath(name).toUtf8() + "\n");
         EXPECT_TRUE(failure.contains(reason)) << failure.toStdString();
     }
+}
+
+TEST_F(SessionTest, LockedCompanyGivesTheLockAsTheReason) {
+    if (!tests::LockHolder::available())
+        GTEST_SKIP() << "no sqlite3 shell to hold a lock";
+    tests::TestCompany company;
+    const tests::LockHolder lock(company.path());
+    const QString failure =
+        failureFor("[signon]\ncompany = X\ndatabase = sqlite:" + company.path().toUtf8() + "\n");
+    EXPECT_EQ(failure.toStdString(), "cannot read the database of company X: database is locked");
+}
+
+// The example in the README, copied as it stands, comments after the values included.
+TEST_F(SessionTest, TheReadmesProfileExampleReadsAsPrinted) {
+    QFile readme(QStringLiteral(QV_SOURCE_DIR "/README.md"));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString text = QString::fromUtf8(readme.readAll());
+    const QString fence = "```ini\n";
+    const qsizetype start = text.indexOf(fence) + fence.size();
+    const qsizetype end = text.indexOf("```", start);
+    ASSERT_TRUE(start >= fence.size() && end > start) << "no ini example in README.md";
+    writeProfile(text.mid(start, end - start).toUtf8());
+
+    const auto profile = readSignonProfile(signonProfilePath());
+    ASSERT_TRUE(profile.has_value());
+    EXPECT_EQ(profile->company, "BRISVALE");
+    EXPECT_EQ(profile->database.kind, platform::DatabaseSetting::Kind::Odbc);
+    EXPECT_EQ(profile->folder, "/srv/accounting");
+}
+
+TEST_F(SessionTest, ACommentStartsAtASemicolonAfterABlank) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"folder=/srv/a ; the host folder; logo below", "/srv/a"},
+        {"folder=/srv/a\t;tab", "/srv/a"},
+        {"folder=/srv/a;b", "/srv/a;b"},
+        {"folder=\"/srv/a ;b\"   ; quoted", "/srv/a ;b"},
+        {"folder=\"/srv/a\"", "/srv/a"},
+        {"folder=\"say \"hi\"\" ; x \"y\"", "say \"hi\""},
+        {"folder= ; none", ""},
+    };
+    for (const auto& [line, folder] : cases) {
+        SCOPED_TRACE(line);
+        writeProfile(QByteArray("[signon]\ncompany=BRISVL\n") + line + "\n");
+        const auto profile = readSignonProfile(signonProfilePath());
+        ASSERT_TRUE(profile.has_value());
+        EXPECT_EQ(profile->folder.toStdString(), folder);
+    }
+    // What the writer writes reads back as it was, blanks and " ;" included.
+    writeSignonProfile(signonProfilePath(), "BRISVL", "sqlite:/data/a ;b.sqlite", " /srv/a ;b ");
+    const auto written = readSignonProfile(signonProfilePath());
+    ASSERT_TRUE(written.has_value());
+    EXPECT_EQ(written->database.sqlitePath, "/data/a ;b.sqlite");
+    EXPECT_EQ(written->folder, " /srv/a ;b ");
 }
 
 TEST_F(SessionTest, ProfileDefaultsToOdbc) {

@@ -2,9 +2,12 @@
 #include "host/host_error.h"
 #include "host/view_catalog.h"
 #include "tests/host/sample_company.h"
+#include "tests/support/lock_holder.h"
+#include "tests/support/odbc_data_source.h"
 #include "tests/support/thrown_text.h"
 
 #include <QSqlQuery>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -158,6 +161,62 @@ TEST_F(ViewTest, SqlViewRunsOneStatement) {
     EXPECT_TRUE(
         errorOf([&] { view->browse("SELECT NOPE FROM dbo.ICXLOT", true); }).startsWith("CS0120: "));
 }
+
+// A plain company file (no T-SQL functions needed), reached as an SQLite file (false) and
+// through an ODBC data source named like the company (true).
+class EitherKindView : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override {
+        std::string why;
+        if (GetParam() && tests::registeredSqlite3Driver(why).isEmpty())
+            GTEST_SKIP() << "No ODBC test: " << why;
+        file = dir.filePath("brisvale.sqlite");
+        auto db = data::openWritableCompany(file);
+        data::execSql(db.get(),
+                      "CREATE TABLE ICLOC (LOCATION CHAR(6) PRIMARY KEY, [DESC] CHAR(60), "
+                      "INACTIVE INTEGER); INSERT INTO ICLOC VALUES ('A1', 'Aisle one', 0)");
+        if (GetParam())
+            tests::addOdbcDataSource(dir.path(), "BRISVALE", file);
+    }
+    std::unique_ptr<View> open(const QString& viewId) {
+        const platform::DatabaseSetting setting =
+            GetParam() ? platform::DatabaseSetting{} : platform::DatabaseSetting::sqlite(file);
+        return DbLink("BRISVALE", setting, 1, 1).openView(viewId);
+    }
+    static QString errorOf(const std::function<void()>& call) {
+        return tests::thrownText<HostError>(call);
+    }
+
+    QTemporaryDir dir;
+    QString file;
+};
+
+TEST_P(EitherKindView, SqlViewRunsNothingButASingleSelect) {
+    auto view = open("CS0120");
+    for (const char* sql : {"INSERT INTO ICLOC VALUES ('B2', 'Bay', 0)", "DELETE FROM ICLOC",
+                            "COMMIT", "SELECT 1 AS X; DELETE FROM ICLOC"}) {
+        EXPECT_TRUE(errorOf([&] {
+                        view->browse(sql, true);
+                    }).startsWith("CS0120: Only a single SELECT statement can be run"))
+            << sql;
+    }
+    view->browse("SELECT COUNT(*) AS N FROM ICLOC", true);
+    ASSERT_TRUE(view->fetch());
+    EXPECT_EQ(view->field("N").toInt(), 1);
+}
+
+// Another process holds the company file: the driver's words say so, not a missing table.
+TEST_P(EitherKindView, ALockedCompanyIsReportedAsLocked) {
+    if (!tests::LockHolder::available())
+        GTEST_SKIP() << "no sqlite3 shell to hold a lock";
+    const tests::LockHolder lock(file);
+    const QString text = errorOf([&] { open("IC0370"); });
+    EXPECT_TRUE(text.startsWith("IC0370: ") && text.contains("database is locked"))
+        << text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, EitherKindView, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Odbc" : "Sqlite"; });
 
 }  // namespace
 }  // namespace qv::host

@@ -1,18 +1,17 @@
 #include "platform/database.h"
 #include "platform/sqlite_tsql.h"
+#include "tests/support/odbc_data_source.h"
 #include "tests/support/thrown_text.h"
 
 #include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <sqlite3.h>
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 
 namespace {
@@ -109,9 +108,6 @@ TEST_F(SqliteDatabase, ErrorsCarryTheServerText) {
                 }).contains("no such column: NOSUCH"));
     EXPECT_TRUE(
         errorOf([&] { Recordset(*connection, "SELECT TOP 1 * FROM ICXLOT"); }).contains("TOP"));
-    // Qt refuses this itself; SQLite's own text would be "not an error".
-    EXPECT_EQ(errorOf([&] { Recordset(*connection, "SELECT 1; SELECT 2"); }),
-              "Unable to execute multiple statements at a time");
     // The third row's date is 0: the first two rows arrive, then the error. (No ORDER BY: a
     // sort would evaluate every row before the first one.)
     Recordset rs(*connection,
@@ -130,11 +126,13 @@ TEST_F(SqliteDatabase, OpensReadOnlyAndNeverCreatesAMissingFile) {
     const QByteArray before = file.readAll();
     file.close();
     {
+        // Past the statement check, the file itself is open read-only.
         auto connection = open();
-        EXPECT_TRUE(
-            errorOf([&] { Recordset(*connection, "DELETE FROM ICXLOT"); }).contains("readonly"));
-        EXPECT_TRUE(
-            errorOf([&] { Recordset(*connection, "CREATE TABLE T (A)"); }).contains("readonly"));
+        for (const char* sql : {"DELETE FROM ICXLOT", "CREATE TABLE T (A)"}) {
+            QSqlQuery write(connection->database());
+            EXPECT_FALSE(write.exec(sql));
+            EXPECT_TRUE(qv::platform::errorText(write.lastError()).contains("readonly")) << sql;
+        }
     }
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
@@ -158,70 +156,28 @@ TEST_F(SqliteDatabase, ConnectionsAreSeparateAndRemovedWhenGone) {
     EXPECT_EQ(QSqlDatabase::connectionNames(), before);
 }
 
-// The output of odbcinst (the unixODBC driver manager's tool) with the given arguments; throws
-// std::runtime_error saying why when it cannot be run.
-QString odbcinst(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral("odbcinst"), arguments);
-    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit)
-        throw std::runtime_error("odbcinst cannot be run (" + process.errorString().toStdString() +
-                                 "): the unixODBC driver manager is not installed");
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
-}
-
-// The name the driver manager knows a SQLite 3 ODBC driver by ("SQLite3" on Debian), found
-// among the drivers it lists; empty, with the reason in why, when there is none.
-QString registeredSqlite3Driver(std::string& why) {
-    try {
-        QStringList names;
-        static const QRegularExpression kSection(QStringLiteral(R"(^\[(.+)\]$)"),
-                                                 QRegularExpression::MultilineOption);
-        for (auto match = kSection.globalMatch(odbcinst({"-q", "-d"})); match.hasNext();)
-            names << match.next().captured(1);
-        for (const QString& name : names) {
-            static const QRegularExpression kDriver(QStringLiteral(R"(^Driver\s*=\s*(.*)$)"),
-                                                    QRegularExpression::MultilineOption);
-            const QString library = kDriver.match(odbcinst({"-q", "-d", "-n", name})).captured(1);
-            if (library.contains(QStringLiteral("sqlite3odbc")))
-                return name;
-        }
-        why =
-            "no SQLite 3 ODBC driver is registered with the driver manager (odbcinst -q -d "
-            "lists: " +
-            (names.isEmpty() ? std::string("none") : names.join(", ").toStdString()) +
-            "); install libsqliteodbc to run the ODBC tests";
-    } catch (const std::runtime_error& e) {
-        why = e.what();
-    }
-    return {};
-}
-
 // The ODBC road through the unixODBC driver manager, with the SQLite ODBC driver standing in
 // for SQL Server and a data source named like a company. The driver is the one the driver
 // manager has registered, wherever its library lies.
 class OdbcDatabase : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        driver_ = registeredSqlite3Driver(skipReason_);
+        driver_ = qv::tests::registeredSqlite3Driver(skipReason_);
         if (driver_.isEmpty())
             return;
         dir_ = new QTemporaryDir;
-        const QString file = dir_->filePath("brisvale.sqlite");
-        writeDatabase(file,
+        writeDatabase(file(),
                       "CREATE TABLE ICITEM (ITEMNO CHAR(24), [DESC] CHAR(60), NOTE TEXT);"
                       "INSERT INTO ICITEM VALUES ('A100', 'Flour', NULL), ('B200', 'Salt', '');");
-        QFile dataSources(dir_->filePath("odbc.ini"));
-        ASSERT_TRUE(dataSources.open(QIODevice::WriteOnly));
-        dataSources.write(("[BRISVALE]\nDriver=" + driver_ + "\nDatabase=" + file + "\n").toUtf8());
-        // The user's data sources: unixODBC reads the file on the first connection of the
-        // process.
-        qputenv("ODBCINI", dataSources.fileName().toUtf8());
+        qv::tests::addOdbcDataSource(dir_->path(), "BRISVALE", file());
+        qv::tests::addOdbcDataSource(dir_->path(), "NOFILE", dir_->filePath("missing.sqlite"));
     }
     static void TearDownTestSuite() { delete dir_; }
     void SetUp() override {
         if (driver_.isEmpty())
             GTEST_SKIP() << "No ODBC test: " << skipReason_;
     }
+    static QString file() { return dir_->filePath("brisvale.sqlite"); }
 
     static inline QString driver_;
     static inline std::string skipReason_;
@@ -259,14 +215,57 @@ TEST_F(OdbcDatabase, WritesAreRolledBackWhenTheConnectionGoes) {
         return Recordset(connection, "SELECT COUNT(*) AS N FROM ICITEM").field("N").toInt();
     };
     {
+        // Past the statement check, a write the driver takes is rolled back.
         auto connection =
             Connection::open(qv::platform::connectionString("BRISVALE"), DatabaseSetting{});
-        errorOf([&] { Recordset(*connection, "DELETE FROM ICITEM"); });
-        EXPECT_EQ(itemCount(*connection), 0);  // the driver took the write
+        QSqlQuery(connection->database()).exec("DELETE FROM ICITEM");
+        EXPECT_EQ(itemCount(*connection), 0);
     }
     auto connection =
         Connection::open(qv::platform::connectionString("BRISVALE"), DatabaseSetting{});
     EXPECT_EQ(itemCount(*connection), 2);
+}
+
+TEST_F(OdbcDatabase, ADataSourceWhoseFileIsMissingFailsAndCreatesNone) {
+    const QString text = errorOf(
+        [] { Connection::open(qv::platform::connectionString("NOFILE"), DatabaseSetting{}); });
+    EXPECT_TRUE(text.contains("NOFILE")) << text.toStdString();
+    EXPECT_FALSE(QFile::exists(dir_->filePath("missing.sqlite")));
+}
+
+// Whatever reaches either kind of connection is one SELECT: the same company file through
+// the data source and as an SQLite file, a write followed by COMMIT on the same connection
+// included.
+TEST_F(OdbcDatabase, EitherKindRunsNothingButASingleSelect) {
+    const auto contents = [] {
+        QFile f(file());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray before = contents();
+    const QString attached = dir_->filePath("attached.sqlite"),
+                  copy = dir_->filePath("copy.sqlite");
+    const QString statements[] = {
+        "INSERT INTO ICITEM VALUES ('C300', 'Sugar', NULL)",
+        "UPDATE ICITEM SET NOTE = 'changed'",
+        "DELETE FROM ICITEM WHERE ITEMNO = 'A100'",
+        "COMMIT",
+        "ATTACH DATABASE '" + attached + "' AS other",
+        "PRAGMA user_version = 7",
+        "VACUUM INTO '" + copy + "'",
+        "SELECT COUNT(*) FROM ICITEM; DELETE FROM ICITEM",
+    };
+    for (const DatabaseSetting& setting : {DatabaseSetting{}, DatabaseSetting::sqlite(file())}) {
+        auto connection = Connection::open(qv::platform::connectionString("BRISVALE"), setting);
+        for (const QString& sql : statements) {
+            const QString text = errorOf([&] { Recordset(*connection, sql); });
+            EXPECT_TRUE(text.startsWith("Only a single SELECT statement can be run: this one "))
+                << sql.toStdString() << " -> " << text.toStdString();
+        }
+        EXPECT_EQ(Recordset(*connection, "SELECT COUNT(*) AS N FROM ICITEM").field("N").toInt(), 2);
+    }
+    EXPECT_TRUE(contents() == before) << "the company file changed";
+    EXPECT_FALSE(QFile::exists(attached));
+    EXPECT_FALSE(QFile::exists(copy));
 }
 
 }  // namespace

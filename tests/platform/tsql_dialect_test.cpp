@@ -1,5 +1,6 @@
 #include "platform/tsql_dialect.h"
 #include "platform/database.h"
+#include "tests/support/small_stack.h"
 #include "tests/support/thrown_text.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +34,22 @@ TEST(TsqlDialect, DropsSchemaPrefixesAndKeepsTheRestByteForByte) {
     EXPECT_EQ(rewriteTsqlForSqlite(passes), passes);
 }
 
+// Dropping a prefix must not join what stood on either side into another token: one
+// string, a comment, a two-character operator.
+TEST(TsqlDialect, DroppedPrefixKeepsItsNeighboursApart) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"SELECT 'a'dbo.'b'", "SELECT 'a' 'b'"},
+        {"SELECT 1-dbo.-1", "SELECT 1- -1"},
+        {"SELECT 2/dbo.*3", "SELECT 2/ *3"},
+        {"SELECT 1<dbo.>2, 3|dbo.|4", "SELECT 1< >2, 3| |4"},
+        {"SELECT x-COMP.dbo.-y", "SELECT x- -y"},
+        // Where nothing can join, nothing is added.
+        {"SELECT (dbo.T.A),dbo.T.B FROM(dbo.T)", "SELECT (T.A),T.B FROM(T)"},
+    };
+    for (const auto& [sql, rewritten] : cases)
+        EXPECT_EQ(rewriteTsqlForSqlite(sql).toStdString(), rewritten);
+}
+
 TEST(TsqlDialect, RewritesConvertIncludingNestedCalls) {
     EXPECT_EQ(rewriteTsqlForSqlite("CONVERT(DATETIME, \n  CONVERT(CHAR(8), dbo.ICXLOT.STOCKDATE)) "
                                    "AS STOCKDATE"),
@@ -42,6 +59,20 @@ TEST(TsqlDialect, RewritesConvertIncludingNestedCalls) {
               "tsql_convert ( 'varchar (20)' , (a + (b * 2)) ), CONVERT");
     EXPECT_EQ(rewriteTsqlForSqlite("CONVERT(INT, CONVERT(CHAR(4), f(1, 2)))"),
               "tsql_convert('INT', tsql_convert('CHAR(4)', f(1, 2)))");
+}
+
+// A CONVERT inside another one is rewritten by recursion: nesting deeper than SQLite could
+// parse is refused before it runs out of stack.
+TEST(TsqlDialect, NestingOfConvertIsBounded) {
+    const auto nested = [](int depth) {
+        return QString("CONVERT(INT, ").repeated(depth) + "1" + QString(")").repeated(depth);
+    };
+    EXPECT_EQ(refusal(nested(100)), "");
+    QString text;
+    qv::tests::runOnSmallStack([&] { text = refusal(nested(5000)); });
+    EXPECT_EQ(text.toStdString(),
+              "The embedded SQLite company cannot run this statement: CONVERT "
+              "nested more than 100 deep is not supported.");
 }
 
 TEST(TsqlDialect, RefusesWhatSqliteWouldReadDifferently) {

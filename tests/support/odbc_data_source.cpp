@@ -1,0 +1,74 @@
+#include "tests/support/odbc_data_source.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <stdexcept>
+#include <utility>
+
+namespace qv::tests {
+namespace {
+
+// The output of odbcinst (the unixODBC driver manager's tool) with the given arguments; throws
+// std::runtime_error saying why when it cannot be run.
+QString odbcinst(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral("odbcinst"), arguments);
+    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit)
+        throw std::runtime_error("odbcinst cannot be run (" + process.errorString().toStdString() +
+                                 "): the unixODBC driver manager is not installed");
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+// The driver's name, or empty and why; odbcinst is asked once per process.
+std::pair<QString, std::string> findSqlite3Driver() {
+    try {
+        QStringList names;
+        static const QRegularExpression kSection(QStringLiteral(R"(^\[(.+)\]$)"),
+                                                 QRegularExpression::MultilineOption);
+        for (auto match = kSection.globalMatch(odbcinst({"-q", "-d"})); match.hasNext();)
+            names << match.next().captured(1);
+        for (const QString& name : names) {
+            static const QRegularExpression kDriver(QStringLiteral(R"(^Driver\s*=\s*(.*)$)"),
+                                                    QRegularExpression::MultilineOption);
+            const QString library = kDriver.match(odbcinst({"-q", "-d", "-n", name})).captured(1);
+            if (library.contains(QStringLiteral("sqlite3odbc")))
+                return {name, {}};
+        }
+        return {{},
+                "no SQLite 3 ODBC driver is registered with the driver manager (odbcinst -q -d "
+                "lists: " +
+                    (names.isEmpty() ? std::string("none") : names.join(", ").toStdString()) +
+                    "); install libsqliteodbc to run the ODBC tests"};
+    } catch (const std::runtime_error& e) {
+        return {{}, e.what()};
+    }
+}
+
+}  // namespace
+
+QString registeredSqlite3Driver(std::string& why) {
+    static const std::pair<QString, std::string> found = findSqlite3Driver();
+    why = found.second;
+    return found.first;
+}
+
+void addOdbcDataSource(const QString& folder, const QString& name, const QString& databaseFile) {
+    std::string why;
+    const QString driver = registeredSqlite3Driver(why);
+    if (driver.isEmpty())
+        throw std::runtime_error(why);
+    QFile dataSources(QDir(folder).filePath("odbc.ini"));
+    if (!dataSources.open(QIODevice::Append) ||
+        dataSources.write(QStringLiteral("[%1]\nDriver=%2\nDatabase=%3\nNoCreat=1\nTimeout=1000\n")
+                              .arg(name, driver, databaseFile)
+                              .toUtf8()) < 0)
+        throw std::runtime_error("Cannot write " + dataSources.fileName().toStdString());
+    // The user's data sources; the driver manager reads the file again at each connection.
+    qputenv("ODBCINI", dataSources.fileName().toUtf8());
+}
+
+}  // namespace qv::tests
