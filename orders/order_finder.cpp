@@ -68,17 +68,12 @@ QStringList showOrderFinder(host::HostSession* session, const QString& orderValu
     return finder.returnedValues();
 }
 
-double leadingNumber(const QString& text) {
-    static const QRegularExpression kLeading(QStringLiteral(R"(^\s*([+-]?(\d+\.?\d*|\.\d+)))"));
-    const QRegularExpressionMatch match = kLeading.match(text);
-    return match.hasMatch() ? match.captured(1).toDouble() : 0;
-}
-
-std::optional<OrderChoice> orderChoice(const QStringList& returned) {
-    if (returned.isEmpty())
-        return std::nullopt;
-    return OrderChoice{returned.first(), platform::addRounded(0, leadingNumber(returned.value(1)),
-                                                              "order uniquifier")};
+qint32 orderUniquifier(const QString& returned) {
+    static const QRegularExpression kLeadingNumber(
+        QStringLiteral(R"(^\s*([+-]?(\d+\.?\d*|\.\d+)))"));
+    const QRegularExpressionMatch match = kLeadingNumber.match(returned);
+    const double number = match.hasMatch() ? match.captured(1).toDouble() : 0;
+    return platform::addRounded(0, number, "order uniquifier");
 }
 
 }  // namespace qv::orders

@@ -6,8 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 class QWidget;
 
 namespace qv::host {
@@ -35,17 +33,9 @@ QString orderFinderFilter(const QString& orderValue, int dateLimit, const QStrin
 QStringList showOrderFinder(host::HostSession* session, const QString& orderValue,
                             const QString& filter, QWidget* parent);
 
-// The order the finder returned: its number as returned, and its uniquifier as the leading
-// number of the second value's text, rounded (halves to even) to a 32-bit whole number.
-// Nothing when the finder was cancelled. Throws std::overflow_error for a uniquifier outside
-// the 32-bit range.
-struct OrderChoice {
-    QString orderNumber;
-    qint32 orderUniquifier = 0;
-};
-std::optional<OrderChoice> orderChoice(const QStringList& returned);
-
-// The number a text begins with (blanks before it allowed), 0 when it begins with none.
-double leadingNumber(const QString& text);
+// The order uniquifier the finder returned as text: the number the text begins with (blanks
+// before it allowed; none gives 0), rounded to a 32-bit whole number, halves to even.
+// Throws std::overflow_error for a number outside that range.
+qint32 orderUniquifier(const QString& returned);
 
 }  // namespace qv::orders

@@ -33,7 +33,6 @@ TEST(FormatByLength, WrapsLongLinesBetweenWordsAndEndsEveryLine) {
         {"long line", longLine, 50, wrapped},
         // The second long line counts from 0, as if it came alone.
         {"second long line", kShortLine + "\r\n" + longLine, 50, kShortLine + "\r\n" + wrapped},
-        {"two long lines", longLine + "\r\n" + longLine, 50, wrapped + wrapped},
         // Each blank after the first of a run is an empty word taking one place.
         {"run of blanks", "aaaa    bbbb", 10, "aaaa    \r\nbbbb \r\n"},
         {"trailing blanks", "ab" + QString(7, u' '), 4, "ab  \r\n    \r\n  \r\n"},

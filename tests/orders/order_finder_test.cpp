@@ -49,9 +49,8 @@ TEST(OrderFinder, FilterInItsTwoFormsWithTheTypedValueAsItStands) {
               "(ORDNUMBER LIKE \"%A\"\"B%\") AND (ORDDATE > 20240131) AND (NUMSHPMENT =0) ");
 }
 
-TEST(OrderFinder, ChoiceIsTheNumberAndTheUniquifiersLeadingNumber) {
-    EXPECT_FALSE(orderChoice({}).has_value());
-    const std::pair<QString, qint32> uniquifiers[] = {
+TEST(OrderFinder, UniquifierIsTheLeadingNumberOfTheReturnedText) {
+    const std::pair<QString, qint32> cases[] = {
         {"100000", 100000},
         {" 42abc", 42},
         {"12.5", 12},
@@ -62,17 +61,11 @@ TEST(OrderFinder, ChoiceIsTheNumberAndTheUniquifiersLeadingNumber) {
         {".5", 0},
         {"2147483647", 2147483647},
     };
-    for (const auto& [text, number] : uniquifiers) {
-        const auto choice = orderChoice({"ORD1  ", text});
-        ASSERT_TRUE(choice.has_value());
-        EXPECT_EQ(choice->orderNumber, "ORD1  ");
-        EXPECT_EQ(choice->orderUniquifier, number) << text.toStdString();
-    }
-    EXPECT_EQ(orderChoice({"ORD1"})->orderUniquifier, 0);
-    EXPECT_NE(tests::thrownText<std::overflow_error>([] {
-                  orderChoice({"ORD1", "2147483648"});
-              }),
-              "");
+    for (const auto& [text, number] : cases)
+        EXPECT_EQ(orderUniquifier(text), number) << text.toStdString();
+    EXPECT_TRUE(tests::thrownText<std::overflow_error>([] {
+                    orderUniquifier("2147483648");
+                }).contains("order uniquifier"));
 }
 
 }  // namespace

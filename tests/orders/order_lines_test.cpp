@@ -17,16 +17,6 @@ TEST(OrderLines, StatementIsSentAsBuilt) {
               "EXTWEIGHT,PICKSEQ  From dbo.OEORDD  WHERE (ORDUNIQ = '100042') ");
 }
 
-TEST(OrderLines, SixColumns) {
-    QStringList headers;
-    for (const platform::ListColumn& column : orderLineColumns())
-        headers << column.header + ':' + QString::number(column.widthTwips) + ':' +
-                       QString::number(column.alignment.toInt());
-    EXPECT_EQ(headers.join(' ').toStdString(),
-              "Item Number:1600:1 Qty:900:2 UOM:700:4 Weight:1100:2 ExtWeight:1200:2 "
-              "Case P/Pallet:1500:4");
-}
-
 // What readOrderLines hands over: each line's cells and the three totals after it.
 struct Listed {
     QStringList cells;
