@@ -6,6 +6,7 @@
 #include "app/main_menu.h"
 #include "app/order_commands.h"
 #include "app/order_panel.h"
+#include "app/report_commands.h"
 #include "app/search_commands.h"
 #include "app/text_viewer.h"
 #include "app/window_texts.h"
@@ -63,6 +64,7 @@ Form2::Form2(platform::MessagePort& messages, platform::ClipboardPort& clipboard
     connectWindowCommands();
     connectSearchCommands(*this);
     connectOrderCommands(*this);
+    connectReportCommands(*this);
     guard_.setStatusLabel(lblStatus);
     // As designed: with the order panel showing.
     resize(twipsToPixels(platform::kWideWidthTwips), twipsToPixels(kDesignHeightTwips));

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -283,6 +284,11 @@ QString valueText(const QVariant& value) {
             return QString::number(static_cast<qint64>(number));
     }
     return value.toString();
+}
+
+double roundHalfEven(double value, int places) {
+    const auto scale = double(kPow10[std::clamp(places, 0, kMaxDecimals)]);
+    return roundWhole(value * scale, Half::ToEven) / scale;
 }
 
 qint32 addRounded(qint32 total, double qty, const char* what) {

@@ -54,6 +54,10 @@ std::optional<QDate> dateOf(const QVariant& value);
 // (SQLite's decimals), the empty text for NULL.
 QString valueText(const QVariant& value);
 
+// value rounded to `places` decimals (at most 9), halves to the even neighbour, taking a
+// double as the decimal it stands for: 0.125 gives 0.12, 0.375 gives 0.38.
+double roundHalfEven(double value, int places);
+
 // total + qty rounded to the nearest whole number, halves to the even neighbour.
 // Throws std::overflow_error naming `what` when the result leaves the 32-bit range.
 qint32 addRounded(qint32 total, double qty, const char* what = "total");

@@ -10,6 +10,7 @@ QV_PACKAGES=(
     unixodbc unixodbc-dev libsqliteodbc
     libsqlite3-dev sqlite3
     libxlsxwriter-dev
+    python3-openpyxl python3-pil
     libgtest-dev
     fonts-dejavu-core
     xvfb xauth
