@@ -71,38 +71,40 @@ void findOrder(Form2& form, int& status) {
     status = kFinderClosed;
 }
 
-// Stored texts are padded with blanks: the box shows them from their start.
-void showText(QLineEdit* box, const QString& text) {
-    box->setText(text);
-    box->setCursorPosition(0);
+// Stored texts are padded with blanks: a one-line box shows them from their start.
+void showText(QWidget* box, const QString& text) {
+    if (auto* comments = qobject_cast<QPlainTextEdit*>(box)) {
+        comments->setPlainText(text);
+    } else {
+        auto* line = static_cast<QLineEdit*>(box);
+        line->setText(text);
+        line->setCursorPosition(0);
+    }
 }
 
+// The twenty boxes in the order they are written.
 void showHeaderTexts(OrderPanel& panel, const orders::OrderHeaderTexts& texts) {
-    const std::pair<QLineEdit*, const QString&> beforeComments[] = {
-        {panel.txtCustomer, texts.txtCustomer},
-        {panel.txtPONumber, texts.txtPONumber},
-        {panel.txtShipTo, texts.txtShipTo},
-        {panel.txtOrderDate, texts.txtOrderDate},
-        {panel.txtExpDate, texts.txtExpDate}};
-    for (const auto& [box, text] : beforeComments)
-        showText(box, text);
-    panel.txtComments->setPlainText(texts.txtComments);
-    const std::pair<QLineEdit*, const QString&> afterComments[] = {
-        {panel.txtBilName, texts.txtBilName},
-        {panel.txtName, texts.txtName},
-        {panel.txtAddress1, texts.txtAddress1},
-        {panel.txtAddress2, texts.txtAddress2},
-        {panel.txtCity, texts.txtCity},
-        {panel.txtState, texts.txtState},
-        {panel.txtZip, texts.txtZip},
-        {panel.txtCountry, texts.txtCountry},
-        {panel.txtFOB, texts.txtFOB},
-        {panel.txtReference, texts.txtReference},
-        {panel.txtHeaderDesc, texts.txtHeaderDesc},
-        {panel.txtShipVia, texts.txtShipVia},
-        {panel.txtViaDesc, texts.txtViaDesc},
-        {panel.txtOrdUniq, texts.txtOrdUniq}};
-    for (const auto& [box, text] : afterComments)
+    const std::pair<QWidget*, const QString&> boxes[] = {{panel.txtCustomer, texts.txtCustomer},
+                                                         {panel.txtPONumber, texts.txtPONumber},
+                                                         {panel.txtShipTo, texts.txtShipTo},
+                                                         {panel.txtOrderDate, texts.txtOrderDate},
+                                                         {panel.txtExpDate, texts.txtExpDate},
+                                                         {panel.txtComments, texts.txtComments},
+                                                         {panel.txtBilName, texts.txtBilName},
+                                                         {panel.txtName, texts.txtName},
+                                                         {panel.txtAddress1, texts.txtAddress1},
+                                                         {panel.txtAddress2, texts.txtAddress2},
+                                                         {panel.txtCity, texts.txtCity},
+                                                         {panel.txtState, texts.txtState},
+                                                         {panel.txtZip, texts.txtZip},
+                                                         {panel.txtCountry, texts.txtCountry},
+                                                         {panel.txtFOB, texts.txtFOB},
+                                                         {panel.txtReference, texts.txtReference},
+                                                         {panel.txtHeaderDesc, texts.txtHeaderDesc},
+                                                         {panel.txtShipVia, texts.txtShipVia},
+                                                         {panel.txtViaDesc, texts.txtViaDesc},
+                                                         {panel.txtOrdUniq, texts.txtOrdUniq}};
+    for (const auto& [box, text] : boxes)
         showText(box, text);
 }
 
