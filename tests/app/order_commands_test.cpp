@@ -259,6 +259,8 @@ TEST_F(OrderWindowTest, ClearingEmptiesThePanelButTheDatesAndQuantityAndNarrows)
     EXPECT_EQ(panel().orderLines->columnCount(), 6);
     EXPECT_EQ(form->width(), 877);
     EXPECT_FALSE(panel().isVisibleTo(form.get()));
+    // The order field stays within reach: its finder is how an order is shown again.
+    EXPECT_TRUE(panel().feditOrder->isVisibleTo(form.get()));
 
     // A status other than 0 on entry: nothing happens, whichever button.
     panel().txtCustomer->setText("x");
