@@ -34,6 +34,10 @@ QComboBox* comboBox(const char* name, const QString& accessibleName) {
     auto* combo = named(new QComboBox, name, accessibleName);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // The search reads the text as typed: no inline completion to a list entry, and without a
+    // completer the box matches entries case-sensitively when the focus leaves, so "hold" is
+    // not turned into "HOLD". Choosing an entry from the list still sets its text.
+    combo->setCompleter(nullptr);
     combo->lineEdit()->setPlaceholderText(accessibleName);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(10);

@@ -28,7 +28,8 @@ QLineEdit* textBox(const char* name, const QString& accessibleName, const QStrin
                    const QString& placeholder = {});
 // A summary or total box: a right-aligned read-only number.
 QLineEdit* numberBox(const char* name, const QString& accessibleName, const QString& text);
-// An editable drop-down whose typed text is a criterion, not a new entry.
+// An editable drop-down whose typed text is a criterion, kept as typed: not a new entry, not
+// completed to one.
 QComboBox* comboBox(const char* name, const QString& accessibleName);
 // A list: whole-row selection, grid lines, no editing, columns at their design widths.
 QTableView* listView(const char* name, const QString& accessibleName);

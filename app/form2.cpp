@@ -29,11 +29,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace qv::app {
@@ -66,8 +68,9 @@ Form2::Form2(platform::MessagePort& messages, platform::ClipboardPort& clipboard
     connectOrderCommands(*this);
     connectReportCommands(*this);
     guard_.setStatusLabel(lblStatus);
-    // As designed: with the order panel showing.
-    resize(twipsToPixels(platform::kWideWidthTwips), twipsToPixels(kDesignHeightTwips));
+    // As designed: with the order panel showing; start-up narrows it.
+    resizeWithinScreen(
+        {twipsToPixels(platform::kWideWidthTwips), twipsToPixels(kDesignHeightTwips)});
 }
 
 Form2::~Form2() = default;
@@ -256,7 +259,36 @@ void Form2::setWidthTwips(int twips) {
     orderPanel->setVisible(twips > NarrowWidth);
     centralWidget()->layout()->activate();
     layout()->activate();
-    resize(twipsToPixels(twips), height());
+    resizeWithinScreen({twipsToPixels(twips), height()});
+}
+
+void Form2::resizeWithinScreen(QSize size) {
+    QRect available = screen()->availableGeometry();
+    // At a fractional scale the screen's size in logical pixels is rounded, up as often as
+    // down (1000 pixels at 150 % give 667): one pixel less keeps the window's real pixels on
+    // the screen.
+    const qreal scale = screen()->devicePixelRatio();
+    if (scale != std::floor(scale))
+        available.adjust(0, 0, -1, -1);
+    // The frame is known once the window has been shown; until then it counts as none.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize fitted = size.boundedTo(available.size() - frame).expandedTo(minimumSize());
+    resize(fitted);
+    if (!isVisible())
+        return;
+    QRect frameRect(frameGeometry().topLeft(), fitted + frame);
+    frameRect.moveRight(std::min(frameRect.right(), available.right()));
+    frameRect.moveBottom(std::min(frameRect.bottom(), available.bottom()));
+    frameRect.moveLeft(std::max(frameRect.left(), available.left()));
+    frameRect.moveTop(std::max(frameRect.top(), available.top()));
+    if (frameRect.topLeft() != frameGeometry().topLeft())
+        move(frameRect.topLeft());
+}
+
+void Form2::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Now that the frame is known, make sure it fits too.
+    resizeWithinScreen(size());
 }
 
 bool Form2::Form_Load() {
@@ -268,7 +300,10 @@ bool Form2::Form_Load() {
         openSession();
     });
     if (ok && !SessionOpened) {
-        messages_.inform(QString(), QStringLiteral("session not open"));
+        // The reason in the same box: a user who started the program from the desktop menu
+        // has no terminal to read standard error in.
+        messages_.informWithDetail(QString(), QStringLiteral("session not open"),
+                                   HostSession ? HostSession->failure() : QString());
         ok = false;
     }
     const std::pair<QString, std::function<void()>> steps[] = {

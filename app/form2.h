@@ -79,7 +79,8 @@ public:
         });
     }
 
-    // Sets the window width; the order panel shows only above the narrow width.
+    // Sets the window width; the order panel shows only above the narrow width. The window
+    // stays within the screen's available area: narrower than asked where that has no room.
     void setWidthTwips(int twips);
 
     void mnuAbout_Click();
@@ -135,7 +136,13 @@ public:
     std::unique_ptr<host::DataSource> dsLocation2, dsItemNum2, dsLotNum2, dsCustCode2, dsProdCode2,
         dsClear, dsClear2, dsOrder2;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // Resizes to size, or as near to it as the screen's available area allows, frame
+    // included, and moves the window back onto that area where it would reach past it.
+    void resizeWithinScreen(QSize size);
     void createCriteria();
     void createResults();
     void createOptions();

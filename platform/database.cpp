@@ -1,5 +1,6 @@
 #include "platform/database.h"
 
+#include "platform/data_source_login.h"
 #include "platform/sqlite_tsql.h"
 #include "platform/statement_guard.h"
 #include "platform/tsql_dialect.h"
@@ -94,7 +95,11 @@ std::unique_ptr<Connection> Connection::open(const QString& connectionString,
             db.setDatabaseName(source);  // QODBC sends it as "DSN=<source>"
             db.setConnectOptions(QStringLiteral("SQL_ATTR_ACCESS_MODE=SQL_MODE_READ_ONLY"));
         }
-        if (!db.open()) {
+        // The login the data source carries, which not every driver reads itself; QSqlDatabase
+        // keeps no password.
+        const DataSourceLogin login =
+            connectionAttributes(sqlite ? DataSourceLogin{} : readDataSourceLogin(source));
+        if (!db.open(login.user, login.password)) {
             failure = errorText(db.lastError());
         } else if (sqlite) {
             failure = registerOnHandle(db);

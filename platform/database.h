@@ -47,7 +47,8 @@ class Connection {
 public:
     // Opens read-only; throws DbError with the driver's text when it cannot. An ODBC
     // connection also runs inside a transaction that is rolled back when it goes, so a
-    // driver that ignores the read-only hint still keeps no write.
+    // driver that ignores the read-only hint still keeps no write. It passes on the login
+    // its data source's entry carries, if any (data_source_login.h), and no other.
     static std::unique_ptr<Connection> open(const QString& connectionString,
                                             const DatabaseSetting& setting);
     ~Connection();

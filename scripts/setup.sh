@@ -8,6 +8,8 @@ QV_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libqt6sql6-sqlite libqt6sql6-odbc
     unixodbc unixodbc-dev libsqliteodbc
+    # FreeTDS: the tests check the login it sends to a stand-in server.
+    tdsodbc
     libsqlite3-dev sqlite3
     libxlsxwriter-dev
     python3-openpyxl python3-pil

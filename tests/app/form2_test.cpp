@@ -5,23 +5,31 @@
 #include "app/text_viewer.h"
 #include "host/data_source.h"
 #include "host/field_edit_control.h"
+#include "host/go_button.h"
 #include "host/session.h"
 #include "host/signon_profile.h"
+#include "search/lot_list_model.h"
 #include "tests/support/recording_ports.h"
 #include "tests/support/test_company.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -117,16 +125,36 @@ TEST_F(Form2Test, StartUpPreparesTheWindow) {
     EXPECT_EQ(form.CompanyLink->linkType(), 1);
 }
 
-TEST_F(Form2Test, SessionNotOpenEndsStartUp) {
-    qv::host::writeSignonProfile(qv::host::signonProfilePath(), "TEST",
-                                 "sqlite:/nonexistent/TEST.sqlite", company.folder());
-    qv::app::Form2 form(messages, clipboard);
-    EXPECT_FALSE(form.Form_Load());
-    ASSERT_EQ(messages.entries.size(), 1u);
-    EXPECT_EQ(messages.entries[0].title, "");
-    EXPECT_EQ(messages.entries[0].text, "session not open");
-    EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(form.cboCategory->count(), 0);
+TEST_F(Form2Test, SessionNotOpenEndsStartUpAndSaysWhy) {
+    // The message is the same whatever failed; its detail names the reason.
+    const struct {
+        const char* what;
+        QByteArray profile;
+        QString reason;
+    } cases[] = {
+        {"profile without a company", "[signon]\ndatabase=odbc\n", "[signon] names no company"},
+        {"database file missing", "[signon]\ncompany=TEST\ndatabase=sqlite:/nonexistent/T.sqlite\n",
+         "The company database /nonexistent/T.sqlite does not exist"},
+        {"data source unknown", "[signon]\ncompany=QV_NO_SUCH_SOURCE\ndatabase=odbc\n",
+         "Data source name not found"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile profile(qv::host::signonProfilePath());
+        ASSERT_TRUE(profile.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        profile.write(c.profile);
+        profile.close();
+        messages.entries.clear();
+        qv::app::Form2 form(messages, clipboard);
+        EXPECT_FALSE(form.Form_Load());
+        ASSERT_EQ(messages.entries.size(), 1u);
+        EXPECT_EQ(messages.entries[0].title, "");
+        EXPECT_EQ(messages.entries[0].text, "session not open");
+        const QString detail = messages.entries[0].detail;
+        EXPECT_TRUE(detail.contains(c.reason)) << detail.toStdString();
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_EQ(form.cboCategory->count(), 0);
+    }
 
     // The program's run ends with a failing exit code.
     qv::tests::RecordingMessagePort again;
@@ -225,6 +253,72 @@ TEST_F(Form2Test, WidthShowsTheOrderPanelAndQuitClosesTheAboutBoxViewerSessionAn
     EXPECT_EQ(form.HostSession, nullptr);
     EXPECT_EQ(form.SessionManager, nullptr);
     EXPECT_TRUE(messages.entries.empty()) << messages.texts().join('|').toStdString();
+}
+
+TEST_F(Form2Test, WindowKeepsTheDesignSizeWhereItFitsAndStaysWithinSmallerScreens) {
+    // The shared test main's offscreen screens: "desk" has room for the design sizes; "laptop",
+    // 1600 x 1000 pixels at 150 %, has 1067 x 667 logical pixels, less than the design height.
+    const auto screenNamed = [](const QString& name) -> QScreen* {
+        for (QScreen* screen : QGuiApplication::screens())
+            if (screen->name() == name)
+                return screen;
+        return nullptr;
+    };
+    QScreen* desk = screenNamed("desk");
+    QScreen* laptop = screenNamed("laptop");
+    if (!desk || !laptop)
+        GTEST_SKIP() << "needs the offscreen screens the test main sets up (QT_QPA_PLATFORM unset)";
+    company.addItem("A100", "Peas", "KG", "A");
+    for (int i = 0; i < 60; ++i)
+        company.addLot(QStringLiteral("L%1").arg(i, 2, 10, QChar('0')), "A100", "WH1", 1);
+
+    qv::app::Form2 onDesk(messages, clipboard);
+    ASSERT_TRUE(onDesk.Form_Load());
+    onDesk.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&onDesk));
+    EXPECT_EQ(onDesk.size(), QSize(877, 680));
+    onDesk.setWidthTwips(onDesk.WideWidth);
+    EXPECT_EQ(onDesk.size(), QSize(1312, 680));
+
+    qv::app::Form2 form(messages, clipboard);
+    form.setScreen(laptop);
+    const QRect available = laptop->availableGeometry();
+    // Towards the screen's right edge, so widening has to bring the window back onto it.
+    form.move(available.right() - 900, available.top() + 20);
+    ASSERT_TRUE(form.Form_Load());
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const auto withinScreen = [&](const char* when) {
+        SCOPED_TRACE(when);
+        const QRect frame = form.frameGeometry();
+        EXPECT_TRUE(available.contains(frame));
+        // Its real pixels too, which the scale rounds: 1000 rows hold 666 logical pixels.
+        EXPECT_LE(std::lround((frame.bottom() + 1 - available.top()) * 1.5), 1000);
+        EXPECT_LE(std::lround((frame.right() + 1 - available.left()) * 1.5), 1600);
+        // The list down to its bottom edge, where the horizontal scroll bar lies.
+        const QRect list(form.ListView1->mapToGlobal(QPoint(0, 0)), form.ListView1->size());
+        EXPECT_TRUE(available.contains(list));
+    };
+    withinScreen("narrow");
+    EXPECT_EQ(form.width(), 877);
+    EXPECT_LT(form.height(), 680);
+
+    form.setWidthTwips(form.WideWidth);
+    withinScreen("wide");
+    EXPECT_TRUE(form.orderPanel->isVisible());
+    EXPECT_GT(form.width(), 1000) << "as wide as the screen allows";
+    form.setWidthTwips(form.NarrowWidth);
+    withinScreen("narrow again");
+    EXPECT_EQ(form.width(), 877);
+    EXPECT_FALSE(form.orderPanel->isVisible());
+
+    form.GoButton1->click();
+    ASSERT_EQ(form.lotList->rowCount(), 60);
+    // The list lays its rows out later, in a queued event.
+    const QScrollBar* scrollBar = form.ListView1->verticalScrollBar();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return scrollBar->isVisible(); }));
+    EXPECT_TRUE(available.contains(QRect(scrollBar->mapToGlobal(QPoint(0, 0)), scrollBar->size())));
+    EXPECT_EQ(messages.entries.size(), 1u) << "the everything question only";
 }
 
 }  // namespace

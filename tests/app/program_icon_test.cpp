@@ -21,8 +21,8 @@ TEST(ProgramIcon, EveryRenderingIsEmbeddedAndDrawn) {
     EXPECT_EQ(sides, QList<int>({16, 24, 32, 48, 64, 128, 256}));
 
     // A real drawing: transparent in the corner, the boxes on the pallet opaque across most
-    // of the middle row.
-    const QImage image = icon.pixmap(48, 48).toImage();
+    // of the middle row. One device pixel per pixel: a screen of the tests is scaled.
+    const QImage image = icon.pixmap(QSize(48, 48), 1.0).toImage();
     EXPECT_EQ(image.size(), QSize(48, 48));
     EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
     int opaque = 0;

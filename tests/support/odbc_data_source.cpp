@@ -23,8 +23,8 @@ QString odbcinst(const QStringList& arguments) {
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
-// The driver's name, or empty and why; odbcinst is asked once per process.
-std::pair<QString, std::string> findSqlite3Driver() {
+// The driver's name, or empty and why.
+std::pair<QString, std::string> findDriver(const QString& library, const QString& install) {
     try {
         QStringList names;
         static const QRegularExpression kSection(QStringLiteral(R"(^\[(.+)\]$)"),
@@ -34,15 +34,15 @@ std::pair<QString, std::string> findSqlite3Driver() {
         for (const QString& name : names) {
             static const QRegularExpression kDriver(QStringLiteral(R"(^Driver\s*=\s*(.*)$)"),
                                                     QRegularExpression::MultilineOption);
-            const QString library = kDriver.match(odbcinst({"-q", "-d", "-n", name})).captured(1);
-            if (library.contains(QStringLiteral("sqlite3odbc")))
+            const QString path = kDriver.match(odbcinst({"-q", "-d", "-n", name})).captured(1);
+            if (path.section(u'/', -1).contains(library))
                 return {name, {}};
         }
         return {{},
-                "no SQLite 3 ODBC driver is registered with the driver manager (odbcinst -q -d "
-                "lists: " +
+                "no ODBC driver " + library.toStdString() +
+                    " is registered with the driver manager (odbcinst -q -d lists: " +
                     (names.isEmpty() ? std::string("none") : names.join(", ").toStdString()) +
-                    "); install libsqliteodbc to run the ODBC tests"};
+                    "); install " + install.toStdString() + " to run this test"};
     } catch (const std::runtime_error& e) {
         return {{}, e.what()};
     }
@@ -50,25 +50,39 @@ std::pair<QString, std::string> findSqlite3Driver() {
 
 }  // namespace
 
-QString registeredSqlite3Driver(std::string& why) {
-    static const std::pair<QString, std::string> found = findSqlite3Driver();
+QString registeredDriver(const QString& library, const QString& install, std::string& why) {
+    const auto found = findDriver(library, install);
     why = found.second;
     return found.first;
 }
 
-void addOdbcDataSource(const QString& folder, const QString& name, const QString& databaseFile) {
+QString registeredSqlite3Driver(std::string& why) {
+    // odbcinst is asked once per process.
+    static const std::pair<QString, std::string> found =
+        findDriver(QStringLiteral("sqlite3odbc"), QStringLiteral("libsqliteodbc"));
+    why = found.second;
+    return found.first;
+}
+
+void addDataSource(const QString& folder, const QString& name, const QStringList& lines) {
+    QFile dataSources(QDir(folder).filePath("odbc.ini"));
+    if (!dataSources.open(QIODevice::Append) ||
+        dataSources.write(('[' + name + "]\n" + lines.join(u'\n') + '\n').toUtf8()) < 0)
+        throw std::runtime_error("Cannot write " + dataSources.fileName().toStdString());
+    // The user's data sources; the driver manager reads the file again at each connection.
+    qputenv("ODBCINI", dataSources.fileName().toUtf8());
+}
+
+void addOdbcDataSource(const QString& folder, const QString& name, const QString& databaseFile,
+                       const QStringList& more) {
     std::string why;
     const QString driver = registeredSqlite3Driver(why);
     if (driver.isEmpty())
         throw std::runtime_error(why);
-    QFile dataSources(QDir(folder).filePath("odbc.ini"));
-    if (!dataSources.open(QIODevice::Append) ||
-        dataSources.write(QStringLiteral("[%1]\nDriver=%2\nDatabase=%3\nNoCreat=1\nTimeout=1000\n")
-                              .arg(name, driver, databaseFile)
-                              .toUtf8()) < 0)
-        throw std::runtime_error("Cannot write " + dataSources.fileName().toStdString());
-    // The user's data sources; the driver manager reads the file again at each connection.
-    qputenv("ODBCINI", dataSources.fileName().toUtf8());
+    addDataSource(
+        folder, name,
+        QStringList{"Driver=" + driver, "Database=" + databaseFile, "NoCreat=1", "Timeout=1000"} +
+            more);
 }
 
 }  // namespace qv::tests

@@ -20,12 +20,17 @@ public:
         QString title;
         QString text;
         bool question = false;
+        QString detail;
     };
     void inform(const QString& title, const QString& text) override {
-        entries.push_back({title, text, false});
+        entries.push_back({title, text, false, {}});
+    }
+    void informWithDetail(const QString& title, const QString& text,
+                          const QString& detail) override {
+        entries.push_back({title, text, false, detail});
     }
     bool askYesNo(const QString& title, const QString& text) override {
-        entries.push_back({title, text, true});
+        entries.push_back({title, text, true, {}});
         return answer;
     }
     QStringList texts() const;
