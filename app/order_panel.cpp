@@ -167,7 +167,11 @@ void OrderPanel::layOutControls() {
     panel->addWidget(txtComments);
     panel->addWidget(ListView2, 1);
     panel->addLayout(totals);
-    setFixedWidth(panelWidth());
+    setMaximumWidth(panelWidth());
+}
+
+QSize OrderPanel::sizeHint() const {
+    return {panelWidth(), QWidget::sizeHint().height()};
 }
 
 void OrderPanel::prepareOrderLines() {

@@ -32,6 +32,9 @@ public:
     // guard runs the panel's own handlers, as it runs the main window's.
     explicit OrderPanel(HandlerGuard& guard, QWidget* parent = nullptr);
 
+    // As wide as the order lines' columns; narrower only where the screen leaves less room.
+    QSize sizeHint() const override;
+
     // Start-up: the order-lines columns the window opens with, rows at the list's font height.
     void prepareOrderLines();
 
