@@ -3,6 +3,8 @@
 #include "app/about_box.h"
 #include "app/clickable_label.h"
 #include "app/controls.h"
+#include "app/drilldown_commands.h"
+#include "app/finder_commands.h"
 #include "app/main_menu.h"
 #include "app/order_commands.h"
 #include "app/order_panel.h"
@@ -65,6 +67,8 @@ Form2::Form2(platform::MessagePort& messages, platform::ClipboardPort& clipboard
     layOutControls();
     connectWindowCommands();
     connectSearchCommands(*this);
+    connectDrilldownCommands(*this);
+    connectFinderCommands(*this);
     connectOrderCommands(*this);
     connectReportCommands(*this);
     guard_.setStatusLabel(lblStatus);

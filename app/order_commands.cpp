@@ -1,5 +1,6 @@
 #include "app/order_commands.h"
 
+#include "app/drilldown_commands.h"
 #include "app/event_hook.h"
 #include "app/form2.h"
 #include "app/order_panel.h"
@@ -163,18 +164,18 @@ void ShowOrderLines(Form2& form, qint32 orderUniquifier) {
 
 void ListView2_DblClick(Form2& form) {
     const OrderPanel& panel = *form.orderPanel;
-    const QModelIndex hit = panel.ListView2->indexAt(listMousePixels(form));
-    if (!hit.isValid())
+    const drilldown::ListHit hit = listHit(form, *panel.ListView2);
+    if (hit.item < 0)
         return;
     const orders::OrderLinesModel& lines = *panel.orderLines;
-    const QString header = lines.headerData(hit.column(), Qt::Horizontal).toString();
+    const QString header = lines.headerData(hit.subItem, Qt::Horizontal).toString();
     if (header == QStringLiteral("Item Number")) {
         drilldown::ClipBoard_SetData(form.messages(), form.appTitle(), form.clipboard(),
-                                     lines.text(hit.row(), 0));
-        form.feditItemNum2->setValue(lines.text(hit.row(), 0));
+                                     lines.text(hit.item, 0));
+        form.feditItemNum2->setValue(lines.text(hit.item, 0));
     } else if (header == QStringLiteral("Qty")) {
         drilldown::ClipBoard_SetData(form.messages(), form.appTitle(), form.clipboard(),
-                                     lines.text(hit.row(), hit.column()));
+                                     lines.text(hit.item, hit.subItem));
     } else {
         drilldown::ClearClipboard(form.clipboard());
     }

@@ -5,6 +5,7 @@
 #include "app/form2.h"
 #include "app/order_panel.h"
 #include "drilldown/clipboard_transfer.h"
+#include "drilldown/list_hit.h"
 #include "host/field_edit_control.h"
 #include "host/go_button.h"
 #include "host/session.h"
@@ -26,8 +27,9 @@
 #include <QPlainTextEdit>
 #include <QTableView>
 
-#include <cmath>
 #include <functional>
+#include <memory>
+#include <utility>
 
 namespace qv::app {
 
@@ -121,12 +123,19 @@ void connectLotList(Form2& form) {
     EventHook::install(form.ListView1, QEvent::KeyRelease,
                        [run = guarded(form, line, showSelectedLine)](QEvent*) { run(); });
     followListMouse(form, form.ListView1);
-    // Only the left button clicks the list.
-    EventHook::install(form.ListView1->viewport(), QEvent::MouseButtonRelease,
-                       [run = guarded(form, line, ListView1_Click)](QEvent* event) {
-                           if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-                               run();
-                       });
+    QWidget* rows = form.ListView1->viewport();
+    // Only the left button clicks the list, and a double-click clicks it once: the release
+    // that ends a double-click is the drill-down's, which empties the line indicator.
+    auto doubleClicked = std::make_shared<bool>(false);
+    EventHook::install(rows, QEvent::MouseButtonDblClick,
+                       [doubleClicked](QEvent*) { *doubleClicked = true; });
+    EventHook::install(
+        rows, QEvent::MouseButtonRelease,
+        [run = guarded(form, line, ListView1_Click), doubleClicked](QEvent* event) {
+            const bool endsDoubleClick = std::exchange(*doubleClicked, false);
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && !endsDoubleClick)
+                run();
+        });
 }
 
 }  // namespace
@@ -191,34 +200,43 @@ void runSearch(Form2& form) {
     form.lblStatus->setText(QStringLiteral(" "));
 }
 
-void resetSearchResults(Form2& form) {
+void resetSummaries(Form2& form) {
     for (QLineEdit* box : {form.txtQtyCustCode, form.txtQtyGrade, form.txtQtyItem,
                            form.txtQtyLocation, form.txtQtyPalletStatus, form.txtQtyProdCode,
                            form.txtQtyTotal, form.txtQtyHold, form.txtCountLots})
         box->setText(QStringLiteral("0"));
     form.lblNoLotsLocation->clear();
     form.lblStatus->clear();
+}
+
+void resetSearchResults(Form2& form) {
+    resetSummaries(form);
     form.lotList->clear();
 }
 
-void feditClearCount_ButtonEvent(Form2& form, int& status) {
-    const OrderPanel& order = *form.orderPanel;
+void emptyCriteriaAndSummaries(Form2& form) {
     for (host::FieldEditControl* field :
          {form.feditLocation2, form.feditLotNum2, form.feditItemNum2})
         field->field().empty();
-    for (host::FieldEditControl* field :
-         {form.feditBCustomer2, form.feditProdCode2, order.feditOrder})
+    for (host::FieldEditControl* field : {form.feditBCustomer2, form.feditProdCode2})
         field->setValue(QString());
     for (QComboBox* combo : {form.feditGrade2, form.cboCategory, form.cboPalletStatus})
         combo->setEditText(QString());
     for (QLabel* label : {form.lblfeditItemDesc, form.lblfeditCustCode})
         label->clear();
+    resetSummaries(form);
+}
+
+void feditClearCount_ButtonEvent(Form2& form, int& status) {
+    const OrderPanel& order = *form.orderPanel;
+    emptyCriteriaAndSummaries(form);
+    order.feditOrder->setValue(QString());
     for (QLineEdit* box : {order.txtName, order.txtAddress1, order.txtAddress2, order.txtCity,
                            order.txtState, order.txtZip, order.txtCountry, order.txtFOB,
                            order.txtReference, order.txtHeaderDesc, order.txtShipVia})
         box->clear();
     order.txtComments->clear();
-    resetSearchResults(form);
+    form.lotList->clear();
     status = 1;
 }
 
@@ -275,11 +293,7 @@ void rememberListMouse(Form2& form, QPointF viewportPosition) {
 }
 
 QPoint listMousePixels(const Form2& form) {
-    // Twips to a whole number, halves to even, then whole pixels by integer division.
-    const auto pixels = [](float twips) {
-        return static_cast<int>(std::lrint(twips)) / platform::kTwipsPerPixel;
-    };
-    return {pixels(form.ListMouseX), pixels(form.ListMouseY)};
+    return drilldown::mousePixels(form.ListMouseX, form.ListMouseY);
 }
 
 void showSelectedLine(Form2& form) {

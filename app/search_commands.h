@@ -31,9 +31,13 @@ search::LotSearchCriteria readCriteria(const Form2& form);
 // previous texts.
 void runSearch(Form2& form);
 
-// Summary boxes back to "0", status and messages emptied, the lot list emptied: the
-// state a new search starts from.
+// Summary boxes back to "0", status and messages emptied.
+void resetSummaries(Form2& form);
+// The summaries reset and the lot list emptied: the state a new search starts from.
 void resetSearchResults(Form2& form);
+// Every criterion and the item and customer descriptions emptied, the summaries reset; the
+// lot list stays.
+void emptyCriteriaAndSummaries(Form2& form);
 
 // "Clear All": every criterion, the order header and the search results.
 void feditClearCount_ButtonEvent(Form2& form, int& status);

@@ -8,19 +8,9 @@
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
-BUILD=${BUILD:-build}
-JOBS=${JOBS:-2}
+source bench/common.sh
 ROWS=100000
 RUNS=5
-
-usage() {
-    sed -n '2,8s/^# \{0,1\}//p' "$0"
-    exit "${1:-0}"
-}
-die() {
-    echo "report.sh: $*" >&2
-    exit 1
-}
 
 while [[ $# -gt 0 ]]; do
     case $1 in
@@ -33,44 +23,13 @@ done
 [[ $ROWS =~ ^[1-9][0-9]*$ ]] || die "--rows takes a whole number of 1 or more, not '$ROWS'"
 [[ $RUNS =~ ^[1-9][0-9]*$ ]] || die "--runs takes a whole number of 1 or more, not '$RUNS'"
 
-if [[ ! -f $BUILD/CMakeCache.txt ]]; then
-    echo "Configuring $BUILD (RelWithDebInfo)"
-    cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-fi
-echo "Building report_bench in $BUILD"
-cmake --build "$BUILD" --target report_bench -- -j"$JOBS" >/dev/null ||
-    die "the build failed: run cmake --build $BUILD --target report_bench to see why"
-
-BENCH=$BUILD/report_bench
-LOG=$(mktemp)
-trap 'rm -f "$LOG"' EXIT
-
-# measure MODE: one run of a mode; its messages go to a log shown when it fails.
-measure() {
-    if ! "$BENCH" "$1" "$ROWS" 2>"$LOG"; then
-        cat "$LOG" >&2
-        die "report_bench $1 $ROWS failed"
-    fi
-}
-
-# field KEY LINE: the value of KEY=VALUE in a line of report_bench.
-field() {
-    sed -n "s/.*\b$1=\([^ ]*\).*/\1/p" <<<"$2"
-}
-
-median() {
-    printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
-}
-
-ratio() {
-    awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'
-}
+bench_build report_bench
 
 raw_s=() raw_cpu=() report_s=() report_cpu=() report_mb=()
 for ((i = 1; i <= RUNS; i++)); do
     echo "$ROWS rows: run $i of $RUNS (raw, then report)"
-    raw=$(measure raw)
-    report=$(measure report)
+    raw=$(measure raw "$ROWS")
+    report=$(measure report "$ROWS")
     [[ $(field rows "$raw") == "$(field rows "$report")" ]] ||
         die "report wrote $(field rows "$report") rows, raw $(field rows "$raw")"
     raw_s+=("$(field seconds "$raw")")

@@ -3,6 +3,7 @@
 // compares them; every measurement is one line of key=value pairs on standard output:
 //   mode=go seconds=1.234 rows=200000 peak_mb=123.4
 #include "app/start_up.h"
+#include "bench/bench_support.h"
 #include "host/signon_profile.h"
 #include "platform/database.h"
 #include "search/lot_list_model.h"
@@ -16,15 +17,14 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-
 #include <cstdio>
-#include <cstring>
-#include <exception>
 #include <memory>
 #include <stdexcept>
 
 namespace {
+
+using qv::bench::report;
+using qv::bench::secondsOf;
 
 constexpr const char* kUsage =
     "usage: search_bench raw FILE      read every field of the unrestricted lot search\n"
@@ -34,26 +34,6 @@ constexpr const char* kUsage =
     "                                  (XDG_DATA_HOME; the first run there creates it)\n";
 
 const QString kCompany = QStringLiteral("BENCH");
-
-double peakMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
-}
-
-void report(const char* mode, double seconds, qint64 rows) {
-    std::printf("mode=%s seconds=%.3f rows=%lld peak_mb=%.1f\n", mode, seconds,
-                static_cast<long long>(rows), peakMegabytes());
-    std::fflush(stdout);
-}
-
-template <typename Work>
-double secondsOf(Work&& work) {
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return double(timer.nsecsElapsed()) / 1e9;
-}
 
 // The baseline: the same statement through the same kind of connection, every field of
 // every row read and nothing made of it.
@@ -185,29 +165,7 @@ int runStartup(const QString& dataHome) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fputs(kUsage, stderr);
-        return 2;
-    }
-    const char* mode = argv[1];
-    const QString path = QString::fromLocal8Bit(argv[2]);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    try {
-        if (std::strcmp(mode, "raw") == 0) {
-            QCoreApplication app(argc, argv);
-            return runRaw(path);
-        }
-        QApplication app(argc, argv);
-        if (std::strcmp(mode, "go") == 0)
-            return runGo(path);
-        if (std::strcmp(mode, "sort") == 0)
-            return runSort(path);
-        if (std::strcmp(mode, "startup") == 0)
-            return runStartup(path);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "search_bench %s: %s\n", mode, e.what());
-        return 1;
-    }
-    std::fputs(kUsage, stderr);
-    return 2;
+    return qv::bench::runMode(
+        argc, argv, kUsage,
+        {{"raw", runRaw, false}, {"go", runGo}, {"sort", runSort}, {"startup", runStartup}});
 }

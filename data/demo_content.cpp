@@ -385,7 +385,7 @@ private:
                 .onQuart = plan.onQuart,
                 .onQuartDate = plan.quarantineDated ? yyyymmdd(day.addDays(quarantineDay)) : 0});
 
-        // In the order of the ICXLOTO_LOT index, so its pages fill front to back.
+        // A lot's fields side by side in the table, in the order the lot index holds them.
         auto field = [&](const QString& optField, const QString& value) {
             w_.lotField({.itemNum = item.itemNo,
                          .location = location,

@@ -46,8 +46,14 @@ CREATE TABLE ICXLOTO (
     VALIFTEXT  CHAR(60) COLLATE TSQL_CI NOT NULL DEFAULT '',   -- 8
     PRIMARY KEY (ITEMNUM, LOCATION, LOTNUM, OPTFIELD)
 );
--- The lot search joins the optional-field views on the lot number alone.
-CREATE INDEX ICXLOTO_LOT ON ICXLOTO (LOTNUM, OPTFIELD);
+-- The lot search joins the optional-field views on the lot number alone. The index holds
+-- the value too, so a view reads it without the table, and so the planner never prefers
+-- ICXLOTO_VALUE, which serves the views as well but by the field name alone.
+CREATE INDEX ICXLOTO_LOT ON ICXLOTO (LOTNUM, OPTFIELD, VALUE);
+-- The summaries find the lots carrying one optional-field value, and read each lot's level
+-- and quantity from an index rather than the table.
+CREATE INDEX ICXLOTO_VALUE ON ICXLOTO (OPTFIELD, VALUE, LOTNUM);
+CREATE INDEX ICXLOT_QTY ON ICXLOT (LOTNUM, QTYLEVEL, QTYAVAIL);
 
 CREATE TABLE CSOPTFD (
     OPTFIELD   CHAR(12) COLLATE TSQL_CI NOT NULL,              -- 1

@@ -34,7 +34,8 @@ FieldEditControl::FieldEditControl(QWidget* parent) : QWidget(parent) {
         button->setText(text);
         button->setToolTip(description);
         button->setAccessibleName(description);
-        button->setFocusPolicy(Qt::NoFocus);
+        // Reached with Tab after the value and pressed with Space, like the mouse does.
+        button->setFocusPolicy(Qt::TabFocus);
         button->setFixedSize(edit_->sizeHint().height(), edit_->sizeHint().height());
         connect(button, &QToolButton::clicked, this, [this, code] { pressButton(code); });
         return button;

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -43,7 +44,6 @@ FinderDialog::FinderDialog(const QString& title, FinderModel* model, int current
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     table_->horizontalHeader()->setResizeContentsPrecision(200);
-    table_->horizontalHeader()->setStretchLastSection(true);
     table_->resizeColumnsToContents();
     connect(table_, &QTableView::doubleClicked, this, &FinderDialog::choose);
     connect(search_, &QLineEdit::textChanged, this, &FinderDialog::search);
@@ -61,7 +61,10 @@ FinderDialog::FinderDialog(const QString& title, FinderModel* model, int current
     layout->addWidget(table_, 1);
     layout->addWidget(buttons);
 
-    int width = 40;
+    // Wide enough for every column beside the vertical scroll bar, so none is cut off.
+    const QMargins margins = layout->contentsMargins();
+    int width = margins.left() + margins.right() + 2 * table_->frameWidth() +
+                table_->verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < model_->columnCount(); ++column)
         width += table_->columnWidth(column);
     const QRect screen = QApplication::primaryScreen()->availableGeometry();

@@ -2,6 +2,7 @@
 
 #include "host/finder.h"
 #include "platform/formats.h"
+#include "platform/quoting.h"
 
 #include <QRegularExpression>
 
@@ -13,11 +14,6 @@ namespace {
 
 constexpr int kFinderSetting = 3;
 constexpr int kDaysBack = 30;
-
-// A typed value between the filter's double quotes.
-QString filterConstant(const QString& value) {
-    return QString(value).replace(u'"', QStringLiteral("\"\""));
-}
 
 }  // namespace
 
@@ -42,12 +38,13 @@ int orderDateLimit(QDate today) {
 }
 
 QString orderFinderFilter(const QString& orderValue, int dateLimit, const QString& customer) {
-    QString filter = QStringLiteral("(ORDNUMBER LIKE \"%") + filterConstant(orderValue) +
+    QString filter = QStringLiteral("(ORDNUMBER LIKE \"%") +
+                     platform::doubleQuotes(orderValue, u'"') +
                      QStringLiteral("%\") AND (ORDDATE > ") + QString::number(dateLimit) +
                      QStringLiteral(") AND (NUMSHPMENT =0) ");
     if (customer.trimmed().size() > 4)
-        filter += QStringLiteral("AND (CUSTOMER LIKE \"%") + filterConstant(customer) +
-                  QStringLiteral("%\") ");
+        filter += QStringLiteral("AND (CUSTOMER LIKE \"%") +
+                  platform::doubleQuotes(customer, u'"') + QStringLiteral("%\") ");
     return filter;
 }
 

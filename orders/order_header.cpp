@@ -1,9 +1,10 @@
 #include "orders/order_header.h"
 
+#include "host/sql_view_run.h"
 #include "host/view.h"
 #include "orders/format_by_length.h"
-#include "orders/sql_view.h"
 #include "platform/formats.h"
+#include "platform/quoting.h"
 
 namespace qv::orders {
 
@@ -24,8 +25,8 @@ QString orderHeaderStatement(const QString& orderNumber) {
                " dbo.OEORDH.VIADESC, dbo.OEORDH.FOB, dbo.OEORDH.[DESC] AS HEADERDESC, "
                "dbo.OEORDH.COMMENT, dbo.OEORDH.ORDLINES ") +
            QStringLiteral(" FROM dbo.OEORDH ") +
-           QStringLiteral(" WHERE (dbo.OEORDH.ORDNUMBER = '") + sqlConstant(orderNumber) +
-           QStringLiteral("') ");
+           QStringLiteral(" WHERE (dbo.OEORDH.ORDNUMBER = '") +
+           platform::doubleQuotes(orderNumber, u'\'') + QStringLiteral("') ");
 }
 
 QString dateText(const QVariant& stored) {
@@ -70,7 +71,7 @@ OrderHeaderTexts orderHeaderTexts(const host::View& view) {
 }
 
 OrderHeader readOrderHeader(host::DbLink& companyLink, const QString& orderNumber) {
-    const SqlViewRun run(companyLink, orderHeaderStatement(orderNumber));
+    const host::SqlViewRun run(companyLink, orderHeaderStatement(orderNumber));
     OrderHeader header;
     if (run.view().fetch())
         header.texts = orderHeaderTexts(run.view());

@@ -1,7 +1,7 @@
 #include "orders/order_lines.h"
 
+#include "host/sql_view_run.h"
 #include "host/view.h"
-#include "orders/sql_view.h"
 #include "platform/formats.h"
 
 #include <stdexcept>
@@ -83,7 +83,7 @@ QString OrderLineTotals::countText() const {
 
 void readOrderLines(host::DbLink& companyLink, qint32 orderUniquifier,
                     const std::function<void(const OrderLine&, const OrderLineTotals&)>& listed) {
-    const SqlViewRun run(companyLink, orderLinesStatement(orderUniquifier));
+    const host::SqlViewRun run(companyLink, orderLinesStatement(orderUniquifier));
     OrderLineTotals totals;
     while (run.view().fetch()) {
         const OrderLine line = orderLineFrom(run.view());

@@ -1,6 +1,7 @@
 #include "platform/database.h"
 
 #include "platform/data_source_login.h"
+#include "platform/group_filter.h"
 #include "platform/sqlite_tsql.h"
 #include "platform/statement_guard.h"
 #include "platform/tsql_dialect.h"
@@ -139,7 +140,7 @@ QSqlDatabase Connection::database() const {
 
 QString Connection::prepareStatement(const QString& tsql) const {
     requireSingleSelect(tsql);
-    return sqlite_ ? rewriteTsqlForSqlite(tsql) : tsql;
+    return sqlite_ ? rewriteTsqlForSqlite(filterRowsBeforeGrouping(tsql)) : tsql;
 }
 
 Recordset::Recordset(Connection& connection, const QString& statement)

@@ -1,5 +1,7 @@
 #include "search/lot_query.h"
 
+#include "platform/quoting.h"
+
 namespace qv::search {
 
 namespace {
@@ -38,7 +40,7 @@ void appendLike(QString& sql, QStringView column, const QString& value) {
     sql += u"  AND (";
     sql += column;
     sql += u" LIKE '%";
-    sql += QString(value).replace(QStringLiteral("'"), QStringLiteral("''"));
+    sql += platform::doubleQuotes(value, u'\'');
     sql += u"%') ";
 }
 

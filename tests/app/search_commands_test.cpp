@@ -5,16 +5,13 @@
 #include "app/order_panel.h"
 #include "host/field_edit_control.h"
 #include "host/go_button.h"
-#include "host/signon_profile.h"
 #include "orders/order_lines_model.h"
 #include "platform/twips.h"
 #include "search/lot_list_model.h"
 #include "search/lot_query.h"
-#include "tests/support/recording_ports.h"
-#include "tests/support/test_company.h"
+#include "tests/app/signed_on_window.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -25,19 +22,12 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-// Readable failures for texts and lists of texts.
-void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
 using qv::platform::kTwipsPerPixel;
 using qv::search::LotSearchCriteria;
 
-class SearchWindowTest : public ::testing::Test {
+class SearchWindowTest : public qv::tests::SignedOnWindowTest {
 protected:
     void SetUp() override {
         company.addItem("A100", "Peas", "KG", "B");
@@ -49,12 +39,8 @@ protected:
         company.addLotField("L01", "GRADE", "A");
         company.addLotField("L01", "PRODCODE", "P1");
         company.addLot("L03", "A100", "WH2", 2.25);
-        qv::host::writeSignonProfile(qv::host::signonProfilePath(), "TEST",
-                                     "sqlite:" + company.path(), company.folder());
-        form = std::make_unique<qv::app::Form2>(messages, clipboard);
-        ASSERT_TRUE(form->Form_Load());
+        ASSERT_NO_FATAL_FAILURE(signOn());
     }
-    void TearDown() override { QFile::remove(qv::host::signonProfilePath()); }
 
     QStringList column(int c) const {
         QStringList out;
@@ -91,11 +77,6 @@ protected:
     QPoint rowCentre(int row) const {
         return form->ListView1->visualRect(form->lotList->index(row, 4)).center();
     }
-
-    qv::tests::TestCompany company;
-    qv::tests::RecordingMessagePort messages;
-    qv::tests::RecordingClipboardPort clipboard;
-    std::unique_ptr<qv::app::Form2> form;
 };
 
 const QStringList kZeros(9, "0");

@@ -1,5 +1,6 @@
 #include "host/field_edit_control.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -23,6 +24,27 @@ TEST(FieldEditControl, ButtonsRaiseEventsWithAStatusTheHandlerWrites) {
     QTest::mouseClick(control.findChild<QToolButton*>("clearButton"), Qt::LeftButton);
     // The codes the handlers are written against: 4 the finder, 5 the clearing button.
     EXPECT_EQ(seen, (QList<QPair<int, int>>{{4, 0}, {4, 0}, {5, 0}}));
+}
+
+TEST(FieldEditControl, ButtonsAreReachedAndPressedWithTheKeyboard) {
+    QWidget window;
+    auto* control = new FieldEditControl(&window);
+    auto* next = new QLineEdit(&window);
+    QList<int> codes;
+    QObject::connect(control, &FieldEditControl::buttonEvent,
+                     [&](int code, int&) { codes.append(code); });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    control->setFocus();
+    EXPECT_EQ(QApplication::focusWidget(), control->lineEdit());
+    for (const char* name : {"finderButton", "clearButton"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), control->findChild<QToolButton*>(name));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), next);
+    EXPECT_EQ(codes, (QList<int>{FieldEditControl::kFinderButton, FieldEditControl::kClearButton}));
 }
 
 TEST(FieldEditControl, ValueChangesAreReported) {

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -70,6 +71,16 @@ TEST_F(FinderTest, InitialValueIsPreselectedAndEnterReturnsInReturnListOrder) {
     EXPECT_EQ(values[1], "LOT2" + QString(11, ' '));  // untrimmed, as stored
 }
 
+TEST_F(FinderTest, EveryColumnShowsInFullBesideTheScrollBar) {
+    for (int i = 0; i < 60; ++i)
+        company.addLot(QString("000000000%1-01").arg(i, 3, 10, QChar('0')), "A100", "A1",
+                       1234.5678);
+    run([](QDialog*, QTableView* table, QLineEdit*) {
+        EXPECT_TRUE(table->verticalScrollBar()->isVisible());
+        EXPECT_EQ(table->horizontalScrollBar()->maximum(), 0);
+    });
+}
+
 TEST_F(FinderTest, SearchBoxNarrowsTheRows) {
     const QStringList values = run([](QDialog*, QTableView* table, QLineEdit* search) {
         EXPECT_EQ(currentLot(table), "LOT12");  // no initial value: the first record
@@ -99,6 +110,76 @@ TEST_F(FinderTest, EscapeAndEmptyResultsReturnNothing) {
                     QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
                     EXPECT_TRUE(dialog->isVisible());  // nothing to choose
                 }).isEmpty());
+}
+
+TEST_F(FinderTest, SearchMatchesWithinOneCellAndFollowsEveryChangeOfTheText) {
+    company.addLot("ABCDEFGHIJKLM-2", "A100", "A1", 4);  // a lot number filling its column
+    auto view = session->openDbLink(1, 0)->openView("IC0810");
+    view->browse(QString(), true);
+    FinderModel model(*view, {1, 2, 3, 4}, {1});
+    const auto shownLots = [&] {
+        QStringList lots;
+        for (int row = 0; row < model.rowCount(); ++row)
+            lots << model.index(row, 0).data().toString().trimmed();
+        return lots;
+    };
+    // Each text narrows from the one before it, or starts again when it is no longer in it.
+    const std::pair<QString, QStringList> steps[] = {
+        {"a1", {"ABCDEFGHIJKLM-2", "LOT12", "LOT2", "LOT3"}},
+        {" a10 ", {"ABCDEFGHIJKLM-2", "LOT12", "LOT3"}},
+        {"A100", {"ABCDEFGHIJKLM-2", "LOT12", "LOT3"}},
+        {"m-2A1", {}},  // the end of one cell and the start of the next are not one text
+        {"m-2", {"ABCDEFGHIJKLM-2"}},
+        {"12", {"LOT12", "LOT120"}},
+        {"12.5", {"LOT12"}},
+        {"lot1", {"LOT12", "LOT120"}},
+        {"", {"ABCDEFGHIJKLM-2", "LOT12", "LOT120", "LOT2", "LOT3"}},
+    };
+    for (const auto& [text, lots] : steps) {
+        model.setSearch(text);
+        EXPECT_EQ(shownLots(), lots) << text.toStdString();
+    }
+    EXPECT_EQ(model.returnedValues(model.recordAt(0)), QStringList{"ABCDEFGHIJKLM-2"});
+}
+
+// One field over values the test gives, one record each.
+class ValuesView : public View {
+public:
+    explicit ValuesView(QVariantList values) : values_(std::move(values)) {}
+    QString id() const override { return "TEST"; }
+    void reset() override {}
+    void browse(const QString&, bool) override {}
+    void internalSet(int) override {}
+    bool fetch() override { return ++at_ < values_.size(); }
+    QVariant field(const QString&) const override { return values_[at_]; }
+    QString fieldName(int) const override { return "VALUE"; }
+    void release() override {}
+
+private:
+    QVariantList values_;
+    qsizetype at_ = -1;
+};
+
+TEST(FinderModel, ShowsEveryValueAsItsVariantReadsAsText) {
+    const QVariantList values = {12.5,
+                                 1234.5678,
+                                 1200000.0,
+                                 0.0001,
+                                 1e-7,
+                                 3e9,
+                                 0.1 + 0.2,
+                                 -2.5,
+                                 qlonglong(7),
+                                 QString("  A  "),
+                                 QVariant(QMetaType::fromType<double>()),
+                                 QVariant()};
+    ValuesView view(values);
+    const FinderModel model(view, {1}, {1});
+    ASSERT_EQ(model.rowCount(), values.size());
+    for (int row = 0; row < model.rowCount(); ++row) {
+        EXPECT_EQ(model.index(row, 0).data().toString(), values[row].toString()) << row;
+        EXPECT_EQ(model.returnedValues(row), QStringList{values[row].toString()}) << row;
+    }
 }
 
 TEST_F(FinderTest, PreselectsAnEqualShownValueElseOneStartingWithIt) {

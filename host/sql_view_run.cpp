@@ -1,10 +1,10 @@
-#include "orders/sql_view.h"
+#include "host/sql_view_run.h"
 
 #include "host/session.h"
 #include "host/view.h"
 #include "host/view_catalog.h"
 
-namespace qv::orders {
+namespace qv::host {
 
 namespace {
 
@@ -13,8 +13,7 @@ constexpr int kRecordSet = 256;
 
 }  // namespace
 
-SqlViewRun::SqlViewRun(host::DbLink& link, const QString& statement)
-    : view_(link.openView(host::kSqlViewId)) {
+SqlViewRun::SqlViewRun(DbLink& link, const QString& statement) : view_(link.openView(kSqlViewId)) {
     view_->reset();
     view_->browse(statement, true);
     view_->internalSet(kRecordSet);
@@ -24,8 +23,4 @@ SqlViewRun::~SqlViewRun() {
     view_->release();
 }
 
-QString sqlConstant(const QString& value) {
-    return QString(value).replace(u'\'', QStringLiteral("''"));
-}
-
-}  // namespace qv::orders
+}  // namespace qv::host
