@@ -87,15 +87,7 @@ TEST(AddRounded, HalvesGoToTheEvenNeighbourAndLeavingThe32BitRangeIsAnErrorNamin
 // SQLite hands decimal columns over as doubles, which Qt would write with an exponent.
 TEST(ValueText, WholeNumbersWithoutExponentOtherValuesAsGiven) {
     const std::pair<QVariant, QString> cases[] = {
-        {100000.0, "100000"},
-        {20261105.0, "20261105"},
-        {-3.0, "-3"},
-        {12.5, "12.5"},
-        {qlonglong(100000), "100000"},
-        {QString("AB  "), "AB  "},
-        {QVariant(), ""},
-        {1e300, QVariant(1e300).toString()},
-    };
+        {100000.0, "100000"}, {-3.0, "-3"}, {12.5, "12.5"}, {QString("AB  "), "AB  "}, {{}, ""}};
     for (const auto& [value, text] : cases)
         EXPECT_EQ(qv::platform::valueText(value), text) << value.toString().toStdString();
 }
