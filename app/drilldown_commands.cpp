@@ -114,8 +114,7 @@ void connectDrilldownCommands(Form2& form) {
 
 void ListView1_DblClick(Form2& form) {
     form.lblFocusedIndex->clear();
-    const drilldown::ListHit hit = drilldown::hitTest(
-        drilldown::mousePixels(form.ListMouseX, form.ListMouseY), geometryOf(*form.ListView1));
+    const drilldown::ListHit hit = listHit(form, *form.ListView1);
     if (hit.item < 0)
         return;
     const QString header =
@@ -128,6 +127,11 @@ void ListView1_DblClick(Form2& form) {
     for (const DrillStep& step : drilldown::drillDownSteps(header))
         runStep(form, step, form.lotList->cellText(hit.item, hit.subItem + step.cellOffset));
     form.ListView1->setFocus();
+}
+
+drilldown::ListHit listHit(const Form2& form, const QTableView& list) {
+    return drilldown::hitTest(drilldown::mousePixels(form.ListMouseX, form.ListMouseY),
+                              geometryOf(list));
 }
 
 QString GetQty(Form2& form, Summary summary, const QString& value) {

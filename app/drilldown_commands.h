@@ -3,9 +3,12 @@
 // criteria field, shows that value's summary, and copies the value to the clipboard or
 // clears it. connectDrilldownCommands wires it; the rest is here for the tests.
 
+#include "drilldown/list_hit.h"
 #include "drilldown/summary_queries.h"
 
 #include <QString>
+
+class QTableView;
 
 namespace qv::app {
 
@@ -15,6 +18,10 @@ void connectDrilldownCommands(Form2& form);
 
 // The double-click on the lot list, at the remembered mouse position.
 void ListView1_DblClick(Form2& form);
+
+// The cell of a list under the remembered mouse position: the list-view sub-item hit test
+// both lists' double-clicks make.
+drilldown::ListHit listHit(const Form2& form, const QTableView& list);
 
 // The summary of value on the company link, as the summary box shows it. The pallet-status
 // and location summaries also write their lot counts (txtQtyPalletStatus, lblNoLotsLocation);

@@ -6,6 +6,7 @@
 #include "app/drilldown_commands.h"
 #include "app/finder_commands.h"
 #include "app/main_menu.h"
+#include "app/order_commands.h"
 #include "app/order_panel.h"
 #include "app/report_commands.h"
 #include "app/search_commands.h"
@@ -68,6 +69,7 @@ Form2::Form2(platform::MessagePort& messages, platform::ClipboardPort& clipboard
     connectSearchCommands(*this);
     connectDrilldownCommands(*this);
     connectFinderCommands(*this);
+    connectOrderCommands(*this);
     connectReportCommands(*this);
     guard_.setStatusLabel(lblStatus);
     // As designed: with the order panel showing; start-up narrows it.
@@ -189,6 +191,9 @@ QLayout* Form2::criteriaLayout() {
     addRow(criteria, 0, 4, Label4, feditGrade2, txtQtyGrade);
     addRow(criteria, 1, 4, lblPalStatusQty, cboPalletStatus, txtQtyPalletStatus);
     criteria->addWidget(cboCategory, 2, 5, 1, 2);
+    // The order field stays in view while the window is narrow: its finder widens it.
+    criteria->addWidget(orderPanel->Label6, 3, 4);
+    criteria->addWidget(orderPanel->feditOrder, 3, 5, 1, 2);
     // The search totals line up with the quantities above them.
     const std::pair<QLabel*, QLineEdit*> searchTotals[] = {
         {lblCountLots, txtCountLots},

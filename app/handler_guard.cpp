@@ -22,9 +22,13 @@ bool HandlerGuard::run(const QString& what, const std::function<void()>& handler
     return false;
 }
 
-void HandlerGuard::report(const QString& what, const QString& error) {
+void restorePointer() {
     while (QGuiApplication::overrideCursor())
         QGuiApplication::restoreOverrideCursor();
+}
+
+void HandlerGuard::report(const QString& what, const QString& error) {
+    restorePointer();
     if (status_)
         status_->clear();
     messages_.inform(title_(), what + QStringLiteral(": ") + error);

@@ -16,6 +16,9 @@ class MessagePort;
 
 namespace qv::app {
 
+// Puts the mouse pointer back to the default (the hourglass a handler may have shown).
+void restorePointer();
+
 class HandlerGuard {
 public:
     // title gives the application title at the time of the failure.

@@ -4,10 +4,12 @@
 #include "app/handler_guard.h"
 #include "app/window_texts.h"
 #include "host/field_edit_control.h"
+#include "orders/order_lines.h"
 #include "orders/order_lines_model.h"
 #include "platform/twips.h"
 
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +28,14 @@ QLineEdit* headerBox(const char* name, const QString& accessibleName) {
     auto* box = textBox(name, accessibleName, {}, accessibleName);
     box->setReadOnly(true);
     return box;
+}
+
+// Wide enough for the order lines' columns and the list's frame.
+int panelWidth() {
+    int twips = 0;
+    for (const platform::ListColumn& column : orders::orderLineColumns())
+        twips += column.widthTwips;
+    return platform::twipsToPixels(twips) + 4;
 }
 
 }  // namespace
@@ -88,34 +98,59 @@ void OrderPanel::createControls() {
     ListView2->setModel(orderLines);
 }
 
+// A titled group of captioned rows. In a row, captions and boxes of a fixed width keep it,
+// the other boxes share the rest; a null entry pushes what follows to the right.
+QGroupBox* OrderPanel::group(const QString& title,
+                             const std::vector<std::pair<QLabel*, std::vector<QWidget*>>>& rows) {
+    auto* box = new QGroupBox(title);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(6, 2, 6, 4);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(3);
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        const auto& [label, fields] = rows[static_cast<size_t>(row)];
+        if (label)
+            grid->addWidget(label, row, 0);
+        auto* line = new QHBoxLayout;
+        line->setSpacing(6);
+        for (QWidget* field : fields) {
+            if (!field)
+                line->addStretch(1);
+            else if (qobject_cast<QLabel*>(field) || field->maximumWidth() < QWIDGETSIZE_MAX)
+                line->addWidget(field);
+            else
+                line->addWidget(field, 1);
+        }
+        grid->addLayout(line, row, 1);
+    }
+    grid->setColumnStretch(1, 1);
+    return box;
+}
+
 void OrderPanel::layOutControls() {
-    auto* header = new QGridLayout;
-    header->setContentsMargins(0, 0, 0, 0);
-    header->setHorizontalSpacing(6);
-    header->setVerticalSpacing(3);
-    addRow(header, 0, 0, Label6, feditOrder);
-    header->addWidget(txtOrdUniq, 0, 4);
-    addRow(header, 1, 0, lblOrddate, txtOrderDate);
-    addRow(header, 1, 3, Label5, txtExpDate);
-    addRow(header, 2, 0, Label7, txtCustomer);
-    header->addWidget(txtBilName, 2, 3, 1, 2);
-    addRow(header, 3, 0, Label9, txtPONumber);
-    addRow(header, 3, 3, Label10, txtReference);
-    header->addWidget(txtShipVia, 4, 1, 1, 2);
-    header->addWidget(txtViaDesc, 4, 3, 1, 2);
-    header->addWidget(txtFOB, 5, 1, 1, 2);
-    header->addWidget(txtHeaderDesc, 5, 3, 1, 2);
-    addRow(header, 6, 0, Label8, txtShipTo);
-    header->addWidget(txtName, 6, 3, 1, 2);
-    header->addWidget(txtAddress1, 7, 1, 1, 4);
-    header->addWidget(txtAddress2, 8, 1, 1, 4);
-    header->addWidget(txtCity, 9, 1, 1, 2);
-    header->addWidget(txtState, 9, 3);
-    header->addWidget(txtZip, 9, 4);
-    header->addWidget(txtCountry, 10, 1, 1, 2);
-    header->addWidget(txtComments, 11, 1, 1, 4);
-    header->setColumnStretch(1, 1);
-    header->setColumnStretch(4, 1);
+    // Dates and codes take the room they need; names, addresses and descriptions the rest.
+    using platform::twipsToPixels;
+    for (QLineEdit* box : {txtOrderDate, txtExpDate, txtOrdUniq, txtCustomer, txtShipVia, txtShipTo,
+                           txtState, txtZip})
+        box->setFixedWidth(twipsToPixels(1100));
+    txtPONumber->setFixedWidth(twipsToPixels(1600));
+    // The comment comes wrapped in lines of its own.
+    txtComments->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Texts keep the blanks they are stored with: shown whole up to the column's edge.
+    ListView2->setTextElideMode(Qt::ElideNone);
+
+    QGroupBox* order =
+        group(tr("Order"), {{lblOrddate, {txtOrderDate, Label5, txtExpDate, nullptr, txtOrdUniq}},
+                            {Label7, {txtCustomer, txtBilName}},
+                            {Label9, {txtPONumber, Label10, txtReference}},
+                            {caption(tr("Via"), txtShipVia),
+                             {txtShipVia, txtViaDesc, caption(tr("FOB"), txtFOB), txtFOB}},
+                            {caption(tr("Desc"), txtHeaderDesc), {txtHeaderDesc}}});
+    QGroupBox* shipTo = group(tr("Ship to"), {{Label8, {txtShipTo, txtName}},
+                                              {nullptr, {txtAddress1}},
+                                              {nullptr, {txtAddress2}},
+                                              {nullptr, {txtCity, txtState, txtZip, txtCountry}}});
+
     auto* totals = new QHBoxLayout;
     totals->addStretch();
     for (auto [label, box] : {std::pair<QLabel*, QLineEdit*>{Label13, txtOrdLineCount},
@@ -124,14 +159,19 @@ void OrderPanel::layOutControls() {
         totals->addWidget(label);
         totals->addWidget(box);
     }
-    auto* order = new QVBoxLayout(this);
-    order->setContentsMargins(0, 0, 0, 0);
-    order->setSpacing(4);
-    order->addLayout(header);
-    order->addWidget(ListView2, 1);
-    order->addLayout(totals);
-    setFixedWidth(platform::twipsToPixels(platform::kWideWidthTwips - platform::kNarrowWidthTwips) -
-                  12);
+    auto* panel = new QVBoxLayout(this);
+    panel->setContentsMargins(0, 0, 0, 0);
+    panel->setSpacing(4);
+    panel->addWidget(order);
+    panel->addWidget(shipTo);
+    panel->addWidget(txtComments);
+    panel->addWidget(ListView2, 1);
+    panel->addLayout(totals);
+    setMaximumWidth(panelWidth());
+}
+
+QSize OrderPanel::sizeHint() const {
+    return {panelWidth(), QWidget::sizeHint().height()};
 }
 
 void OrderPanel::prepareOrderLines() {

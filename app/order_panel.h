@@ -1,9 +1,14 @@
 #pragma once
 // The sales-order panel at the right of the main window, shown while the window is wide: the
-// order-number field, the order header boxes and the order-lines list with its totals.
+// order header boxes and the order-lines list with its totals. The order-number field and its
+// caption belong to the panel but stand with the criteria, where the narrow window shows them.
 
 #include <QWidget>
 
+#include <utility>
+#include <vector>
+
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -27,6 +32,9 @@ public:
     // guard runs the panel's own handlers, as it runs the main window's.
     explicit OrderPanel(HandlerGuard& guard, QWidget* parent = nullptr);
 
+    // As wide as the order lines' columns; narrower only where the screen leaves less room.
+    QSize sizeHint() const override;
+
     // Start-up: the order-lines columns the window opens with, rows at the list's font height.
     void prepareOrderLines();
 
@@ -47,6 +55,8 @@ public:
 private:
     void createControls();
     void layOutControls();
+    static QGroupBox* group(const QString& title,
+                            const std::vector<std::pair<QLabel*, std::vector<QWidget*>>>& rows);
 };
 
 }  // namespace qv::app

@@ -122,14 +122,8 @@ void connectLotList(Form2& form) {
     const QString line = Form2::tr("Showing the line");
     EventHook::install(form.ListView1, QEvent::KeyRelease,
                        [run = guarded(form, line, showSelectedLine)](QEvent*) { run(); });
+    followListMouse(form, form.ListView1);
     QWidget* rows = form.ListView1->viewport();
-    rows->setMouseTracking(true);
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseMove})
-        EventHook::install(rows, type, [&form](QEvent* event) {
-            const QPointF position = static_cast<QMouseEvent*>(event)->position();
-            form.guard().run(Form2::tr("Following the mouse"),
-                             [&form, position] { rememberListMouse(form, position); });
-        });
     // Only the left button clicks the list, and a double-click clicks it once: the release
     // that ends a double-click is the drill-down's, which empties the line indicator.
     auto doubleClicked = std::make_shared<bool>(false);
@@ -280,6 +274,17 @@ void emptyGrade(Form2& form) {
 
 void ListView1_ColumnClick(Form2& form, int column) {
     form.lotList->sortByHeaderClick(column);
+}
+
+void followListMouse(Form2& form, QTableView* list) {
+    QWidget* rows = list->viewport();
+    rows->setMouseTracking(true);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseMove})
+        EventHook::install(rows, type, [&form](QEvent* event) {
+            const QPointF position = static_cast<QMouseEvent*>(event)->position();
+            form.guard().run(Form2::tr("Following the mouse"),
+                             [&form, position] { rememberListMouse(form, position); });
+        });
 }
 
 void rememberListMouse(Form2& form, QPointF viewportPosition) {

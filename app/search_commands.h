@@ -9,6 +9,8 @@
 #include <QPoint>
 #include <QPointF>
 
+class QTableView;
+
 namespace qv::app {
 
 class Form2;
@@ -53,6 +55,9 @@ void emptyGrade(Form2& form);
 // A click on a column header of the lot list sorts it.
 void ListView1_ColumnClick(Form2& form, int column);
 
+// Remembers the mouse position over the list's rows whenever it moves there or presses a
+// button there.
+void followListMouse(Form2& form, QTableView* list);
 // Remembers a mouse position over a list, given in its viewport's pixels.
 void rememberListMouse(Form2& form, QPointF viewportPosition);
 // The remembered position in viewport pixels.

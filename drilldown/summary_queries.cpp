@@ -1,8 +1,7 @@
 #include "drilldown/summary_queries.h"
 
-#include "host/session.h"
+#include "host/sql_view_run.h"
 #include "host/view.h"
-#include "host/view_catalog.h"
 #include "platform/formats.h"
 #include "platform/quoting.h"
 
@@ -97,14 +96,9 @@ QString statement(std::span<const char16_t* const> beforeValue, const QString& v
 // row was read to read(); the view goes when this returns, also on failure.
 template <typename Read>
 auto afterOneFetch(host::DbLink& link, const QString& sql, Read read) {
-    const std::unique_ptr<host::View> view = link.openView(host::kSqlViewId);
-    view->reset();
-    view->browse(sql, true);
-    view->internalSet(256);
-    const bool found = view->fetch();
-    auto result = read(*view, found);
-    view->release();
-    return result;
+    const host::SqlViewRun run(link, sql);
+    const bool found = run.view().fetch();
+    return read(run.view(), found);
 }
 
 }  // namespace

@@ -275,6 +275,18 @@ std::optional<QDate> dateOf(const QVariant& value) {
     return date;
 }
 
+QString valueText(const QVariant& value) {
+    const int type = value.metaType().id();
+    if (type == QMetaType::Double || type == QMetaType::Float) {
+        // Doubles hold whole numbers exactly up to 2^53; beyond that the digits are guesses.
+        constexpr double kExact = 9007199254740992.0;
+        const double number = value.toDouble();
+        if (std::floor(number) == number && std::abs(number) <= kExact)
+            return QString::number(static_cast<qint64>(number));
+    }
+    return value.toString();
+}
+
 double roundHalfEven(double value, int places) {
     const auto scale = double(kPow10[std::clamp(places, 0, kMaxDecimals)]);
     return roundWhole(value * scale, Half::ToEven) / scale;

@@ -49,6 +49,11 @@ bool readsAsDate(QStringView text);
 // The date a database value holds: a date or date-time value, or a text that reads as one.
 std::optional<QDate> dateOf(const QVariant& value);
 
+// A database value as text, as the database gives it: texts untouched (CHAR padding stays),
+// whole numbers without a decimal point or exponent even when they arrive as doubles
+// (SQLite's decimals), the empty text for NULL.
+QString valueText(const QVariant& value);
+
 // value rounded to `places` decimals (at most 9), halves to the even neighbour, taking a
 // double as the decimal it stands for: 0.125 gives 0.12, 0.375 gives 0.38.
 double roundHalfEven(double value, int places);

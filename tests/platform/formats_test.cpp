@@ -86,3 +86,11 @@ TEST(AddRounded, HalvesGoToTheEvenNeighbourAndLeavingThe32BitRangeIsAnErrorNamin
     EXPECT_THROW(qv::platform::addRounded(0, std::numeric_limits<double>::quiet_NaN()),
                  std::overflow_error);
 }
+
+// SQLite hands decimal columns over as doubles, which Qt would write with an exponent.
+TEST(ValueText, WholeNumbersWithoutExponentOtherValuesAsGiven) {
+    const std::pair<QVariant, QString> cases[] = {
+        {100000.0, "100000"}, {-3.0, "-3"}, {12.5, "12.5"}, {QString("AB  "), "AB  "}, {{}, ""}};
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(qv::platform::valueText(value), text) << value.toString().toStdString();
+}
