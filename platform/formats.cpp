@@ -209,7 +209,8 @@ QString formatDate(QDate date) {
         return {};
     }
     if (date.year() < 0 || date.year() > 9999) {
-        return date.toString(Qt::ISODate);  // no four-digit form
+        // Not four digits: Qt's ISO form would be empty, so the pattern spells it out.
+        return date.toString(u"yyyy-MM-dd");
     }
     int year = 0, month = 0, day = 0;
     date.getDate(&year, &month, &day);  // one calendar conversion instead of three

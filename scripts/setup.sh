@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo need (only those missing),
 # then configures and builds into build/: the targets named in QV_TARGETS, or everything.
-# Sourced by run.sh and test.sh.
+# Sourced by run.sh and test.sh; test.sh builds its other build folders with qv_build too.
 set -euo pipefail
 
 QV_PACKAGES=(
@@ -18,6 +18,8 @@ QV_PACKAGES=(
     xvfb xauth
     # The icon renderings, and the package test (cpack's dependency scan runs file).
     librsvg2-bin desktop-file-utils file
+    # The fuzz build: clang and its libFuzzer and sanitizer runtimes.
+    clang libclang-rt-14-dev
 )
 
 qv_install_missing() {
@@ -34,15 +36,19 @@ qv_install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# qv_build [FOLDER [CMAKE_OPTION...]]: FOLDER (default build) configured with the options on
+# its first use, then built.
 qv_build() {
-    local top
+    local top dir
     top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-    if [ ! -f "$top/build/build.ninja" ]; then
-        cmake -S "$top" -B "$top/build" -G Ninja
+    dir="$top/${1:-build}"
+    if [ $# -gt 0 ]; then shift; fi
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S "$top" -B "$dir" -G Ninja "$@"
     fi
     local targets=()
     [ -n "${QV_TARGETS:-}" ] && targets=(--target ${QV_TARGETS})
-    cmake --build "$top/build" --parallel "$(nproc)" "${targets[@]}"
+    cmake --build "$dir" --parallel "$(nproc)" "${targets[@]}"
 }
 
 qv_install_missing

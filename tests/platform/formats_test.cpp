@@ -54,6 +54,9 @@ TEST(NumberFormat, Texts) {
 TEST(DateFormat, WritesReadsAndConvertsDates) {
     EXPECT_EQ(qv::platform::formatDate(QDate(2024, 3, 7)), "2024-03-07");
     EXPECT_EQ(qv::platform::formatDate(QDate()), "");
+    // A year of more or fewer than four digits is still shown, not left empty.
+    EXPECT_EQ(qv::platform::formatDate(QDate(12345, 6, 7)), "12345-06-07");
+    EXPECT_EQ(qv::platform::formatDate(QDate(-44, 3, 15)), "-0044-03-15");
     EXPECT_EQ(qv::platform::formatTime(QTime(9, 5, 3)), "09:05:03");
     for (const char16_t* text : {u"2024-05-07 00:00:00", u"2024-05-07 13:45:10.123",
                                  u"2024-05-07T13:45:10", u"5/7/2024", u" 2024-05-07  "})

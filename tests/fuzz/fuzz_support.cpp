@@ -1,0 +1,66 @@
+#include "tests/fuzz/fuzz_support.h"
+
+#include "platform/database.h"
+#include "platform/statement_guard.h"
+#include "platform/tsql_dialect.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace qv::tests {
+
+QString typedText(const std::uint8_t* data, std::size_t size) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+}
+
+QStringList typedTexts(const std::uint8_t* data, std::size_t size, qsizetype count) {
+    QStringList parts = typedText(data, size).split(u'\n');
+    while (parts.size() < count)
+        parts.append(QString());
+    while (parts.size() > count)
+        parts[count - 1] += u'\n' + parts.takeAt(count);
+    return parts;
+}
+
+void require(bool ok, const char* what, const QString& detail) {
+    if (ok)
+        return;
+    constexpr qsizetype kShown = 2000;  // libFuzzer keeps the whole input anyway
+    std::fprintf(stderr, "fuzz check failed: %s\n%s%s\n", what, qPrintable(detail.left(kShown)),
+                 detail.size() > kShown ? " ..." : "");
+    std::abort();
+}
+
+QString statementShape(const QString& sql) {
+    QString shape;
+    bool inLiteral = false;
+    for (qsizetype i = 0; i < sql.size(); ++i) {
+        if (sql[i] != u'\'') {
+            if (!inLiteral)
+                shape += sql[i];
+        } else if (inLiteral && i + 1 < sql.size() && sql[i + 1] == u'\'') {
+            ++i;  // a doubled quote: one quote inside the literal
+        } else {
+            inLiteral = !inLiteral;
+            shape += u'\'';
+        }
+    }
+    return shape;
+}
+
+QString harmlessText(const QString& typed) {
+    return QString(typed.size(), u'x');
+}
+
+void requireSafeStatement(const QString& built, const QString& builtFromHarmless) {
+    require(statementShape(built) == statementShape(builtFromHarmless),
+            "typed text stays inside string literals", built);
+    try {
+        platform::requireSingleSelect(built);
+        platform::rewriteTsqlForSqlite(built);
+    } catch (const platform::DbError& e) {
+        require(false, "a statement built from typed text is run", e.text() + u'\n' + built);
+    }
+}
+
+}  // namespace qv::tests
