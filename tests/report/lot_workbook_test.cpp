@@ -6,6 +6,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -13,8 +14,6 @@
 namespace {
 
 using namespace qv::report;
-
-const QDateTime kNow(QDate(2026, 12, 5), QTime(14, 3, 7));
 
 ReportRecord record(const QString& location, const QString& item, double qty, const QString& uom,
                     int onQuart = 0) {
@@ -35,6 +34,34 @@ ReportRecord record(const QString& location, const QString& item, double qty, co
     return r;
 }
 
+// What the reader found at a path: "D5" is that cell's value, "D5.align" its alignment,
+// "margins.left" and "images.0.col" go down the workbook's objects and lists; a list shows
+// its texts joined by ',', anything missing as "-".
+QString at(const QJsonObject& book, const QString& path) {
+    QStringList parts = path.split('.');
+    static const QRegularExpression cell("^[A-Z]+[0-9]+$");
+    QJsonValue v = book;
+    if (cell.match(parts[0]).hasMatch()) {
+        v = book["cells"];
+        if (parts.size() == 1)
+            parts << "value";
+    }
+    for (const QString& part : parts)
+        v = v.isArray() ? v.toArray().at(part.toInt()) : v.toObject().value(part);
+    if (v.isArray())
+        return v.toVariant().toStringList().join(',');
+    return v.isUndefined() ? "-" : v.toVariant().toString();
+}
+
+// Checks "D1=2026-12-05|E5.align=right": each path as at() gives it.
+void expect(const QJsonObject& book, const QString& expected) {
+    for (const QString& part : expected.split('|')) {
+        const auto equals = part.indexOf('=');
+        EXPECT_EQ(at(book, part.left(equals)).toStdString(), part.mid(equals + 1).toStdString())
+            << part.toStdString();
+    }
+}
+
 class LotWorkbookTest : public ::testing::Test {
 protected:
     // Writes the records' report and reads it back.
@@ -43,7 +70,8 @@ protected:
         ReportRecords records;
         for (const ReportRecord& r : input)
             records.add(r);
-        LotReportWriter writer(dir.path(), fontSize, kNow);
+        LotReportWriter writer(dir.path(), fontSize,
+                               QDateTime(QDate(2026, 12, 5), QTime(14, 3, 7)));
         writer.writeRows(records);
         writer.finish(layout, records.size(), logo);
         return qv::tests::readWorkbook(writer.path());
@@ -59,87 +87,34 @@ TEST_F(LotWorkbookTest, ReadBackByAnotherReader) {
         writeAndRead({record("X1", "PEAS", 1234.5, "KG", 1), record("X1", "PEAS", 10, "KG"),
                       record("", "PEAS", 99, "KG"), record("Y2", "SACK", 1234.5, "EA")},
                      PrintLayout::Narrow, 12, logo);
-
-    EXPECT_EQ(book["sheets"].toArray(), QJsonArray({"QUORVAN", "PICK"}));
-    const QJsonObject cells = book["cells"].toObject();
-    const auto cell = [&](const char* address) { return cells[address].toObject(); };
-    const auto value = [&](const char* address) { return cell(address)["value"].toVariant(); };
-    EXPECT_EQ(value("D1"), "2026-12-05");
-    EXPECT_EQ(value("D2"), "14:03:07");
-    EXPECT_EQ(value("E1"), "Brisvale");
-    EXPECT_EQ(value("E4"), "   Qty");
-    EXPECT_EQ(value("W4"), " ");
-    EXPECT_EQ(value("A5").toDouble(), 1);
-    EXPECT_EQ(value("D5"), "L-PEAS-X1  ");
-    EXPECT_EQ(value("E5").toDouble(), 1234.5);
-    EXPECT_EQ(value("H5"), "1,234.50 ");
-    EXPECT_EQ(value("L5"), "HOLD");
-    EXPECT_EQ(value("A6").toDouble(), 2);
-    EXPECT_EQ(value("I6"), "1,244.50 ");
-    EXPECT_EQ(value("E7").toDouble(), 1234.5);
-    EXPECT_EQ(value("H7"), "1,235 ");
-    EXPECT_FALSE(cells.contains("A8"));
-    EXPECT_EQ(value("A9").toDouble(), 3);
-    EXPECT_EQ(value("B9"), " Locs: 2 ");
-    EXPECT_EQ(value("E9"), "2,479 ");
-    EXPECT_EQ(value("P9"), "Hold: 1 ");
-
-    // Number formats and alignment as the columns set them.
-    EXPECT_EQ(cell("E5")["number_format"], "#,##0.00");
-    EXPECT_EQ(cell("E7")["number_format"], "#,##0");
-    EXPECT_EQ(cell("E9")["number_format"], "0.00");
-    EXPECT_EQ(cell("D5")["number_format"], "@");
-    EXPECT_EQ(cell("D5")["align"], "center");
-    EXPECT_EQ(cell("E5")["align"], "right");
-    EXPECT_EQ(cell("C5")["align"], "left");
-    EXPECT_TRUE(cell("B4")["bold"].toBool());
-    EXPECT_TRUE(cell("D4")["bold"].toBool());
-    EXPECT_FALSE(cell("B5")["bold"].toBool());
-    EXPECT_TRUE(book["row4_bold"].toBool());
-    // One font on every cell, at the chosen size.
-    EXPECT_EQ(book["fonts"].toArray(), QJsonArray({"Segoe UI 12.0"}));
-    EXPECT_DOUBLE_EQ(book["default_row_height"].toDouble(), 16.5);
-
+    expect(book,
+           "sheets=QUORVAN,PICK|D1=2026-12-05|D2=14:03:07|E1=Brisvale|E4=   Qty|W4= |A5=1"
+           "|D5=L-PEAS-X1  |E5=1234.5|H5=1,234.50 |L5=HOLD|A6=2|I6=1,244.50 |E7=1234.5"
+           "|H7=1,235 |A8=-|A9=3|B9= Locs: 2 |E9=2,479 |P9=Hold: 1 "
+           // Number formats and alignment as the columns set them; one font at the chosen size.
+           "|E5.number_format=#,##0.00|E7.number_format=#,##0|E9.number_format=0.00"
+           "|D4.number_format=@|D5.number_format=@|D5.align=center|E5.align=right|C5.align=left|B4."
+           "bold=true"
+           "|D4.bold=true|B5.bold=false|row4_bold=true|fonts=Segoe UI 12.0"
+           "|default_row_height=16.5"
+           // The page setup.
+           "|print_area=$A$1:$I$9|print_title_rows=$1:$4|print_gridlines=false"
+           "|orientation=portrait|paper=1|fit_to_page=true|fit_width=1|fit_height=0"
+           "|margins.left=0.25|margins.right=0.25|margins.top=0.35|margins.bottom=0.55"
+           "|margins.header=0.25|margins.footer=0.3|selection=A3"
+           "|footer=&L&Z&F & \\&F&C\n&P of &N&R&A       &D  &T"
+           "|images.0.col=0|images.0.row=0|images.0.width=200|images.1=-");
     // Widths are kept with the spreadsheet's cell padding on top.
-    const QJsonObject widths = book["widths"].toObject();
-    const std::pair<const char*, double> expected[] = {{"A", 6},  {"D", 25}, {"H", 17}, {"K", 4},
-                                                       {"P", 15}, {"R", 35}, {"V", 12}};
-    for (const auto& [letter, width] : expected)
-        EXPECT_NEAR(widths[letter].toDouble(), width + 0.71, 0.01) << letter;
-
-    EXPECT_EQ(book["print_area"], "$A$1:$I$9");
-    EXPECT_EQ(book["print_title_rows"], "$1:$4");
-    EXPECT_FALSE(book["print_gridlines"].toBool());
-    EXPECT_EQ(book["orientation"], "portrait");
-    EXPECT_EQ(book["paper"].toVariant().toInt(), 1);
-    EXPECT_TRUE(book["fit_to_page"].toBool());
-    EXPECT_EQ(book["fit_width"].toInt(), 1);
-    EXPECT_EQ(book["fit_height"].toInt(), 0);
-    const QJsonObject margins = book["margins"].toObject();
-    EXPECT_DOUBLE_EQ(margins["left"].toDouble(), 0.25);
-    EXPECT_DOUBLE_EQ(margins["right"].toDouble(), 0.25);
-    EXPECT_DOUBLE_EQ(margins["top"].toDouble(), 0.35);
-    EXPECT_DOUBLE_EQ(margins["bottom"].toDouble(), 0.55);
-    EXPECT_DOUBLE_EQ(margins["header"].toDouble(), 0.25);
-    EXPECT_DOUBLE_EQ(margins["footer"].toDouble(), 0.3);
-    EXPECT_EQ(book["footer"], "&L&Z&F & \\&F&C\n&P of &N&R&A       &D  &T");
-    EXPECT_EQ(book["selection"], "A3");
-
-    const QJsonArray images = book["images"].toArray();
-    ASSERT_EQ(images.size(), 1);
-    EXPECT_EQ(images[0].toObject()["col"].toInt(), 0);
-    EXPECT_EQ(images[0].toObject()["row"].toInt(), 0);
-    EXPECT_EQ(images[0].toObject()["width"].toInt(), 200);
+    const std::pair<const char*, double> widths[] = {{"A", 6},  {"D", 25}, {"H", 17}, {"K", 4},
+                                                     {"P", 15}, {"R", 35}, {"V", 12}};
+    for (const auto& [letter, width] : widths)
+        EXPECT_NEAR(book["widths"][letter].toDouble(), width + 0.71, 0.01) << letter;
 }
 
 TEST_F(LotWorkbookTest, WideLayoutWithoutLogo) {
-    const QJsonObject book = writeAndRead({record("X1", "PEAS", 3, "EA")}, PrintLayout::Wide, 8,
-                                          dir.filePath("missing/brisvale.bmp"));
-    EXPECT_EQ(book["print_area"], "$A$1:$V$6");
-    EXPECT_EQ(book["orientation"], "landscape");
-    EXPECT_EQ(book["fonts"].toArray(), QJsonArray({"Segoe UI 8.0"}));
-    EXPECT_TRUE(book["images"].toArray().isEmpty());
-    EXPECT_EQ(book["cells"].toObject()["A7"].toObject()["value"].toInt(), 1);
+    expect(writeAndRead({record("X1", "PEAS", 3, "EA")}, PrintLayout::Wide, 8,
+                        dir.filePath("missing/brisvale.bmp")),
+           "print_area=$A$1:$V$6|orientation=landscape|fonts=Segoe UI 8.0|images.0=-|A7=1");
 }
 
 }  // namespace
