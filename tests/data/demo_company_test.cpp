@@ -51,12 +51,10 @@ protected:
     static void TearDownTestSuite() { delete dir_; }
     void SetUp() override { db_ = qv::data::openWritableCompany(path_); }
 
-    static QTemporaryDir* dir_;
-    static QString path_;
+    static inline QTemporaryDir* dir_ = nullptr;
+    static inline QString path_;
     qv::data::SqliteHandle db_;
 };
-QTemporaryDir* DemoCompany::dir_ = nullptr;
-QString DemoCompany::path_;
 
 // Each fact is an SQL truth the company must hold.
 void expectFacts(sqlite3* db, std::initializer_list<const char*> facts) {
@@ -175,16 +173,11 @@ TEST(DemoGeneration, SameSeedAndDayGiveTheSameCompany) {
 }
 
 TEST(EnsureDemoCompany, CreatesOnceReusesAndRenewsWhenOrdersHaveAged) {
-    QTemporaryDir home;
-    // Restores the test's own data folder however the test ends.
-    struct Restore {
-        QByteArray old = qgetenv("XDG_DATA_HOME");
-        ~Restore() { qputenv("XDG_DATA_HOME", old); }
-    } restore;
-    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+    // In the data folder of the test's own process.
+    const QString home = qEnvironmentVariable("XDG_DATA_HOME");
     const qv::data::DemoCompany demo = qv::data::ensureDemoCompany();
-    EXPECT_EQ(demo.databasePath, home.filePath("quorvan/DEMO.sqlite"));
-    EXPECT_EQ(demo.folder, home.filePath("quorvan/DEMO"));
+    EXPECT_EQ(demo.databasePath, home + "/quorvan/DEMO.sqlite");
+    EXPECT_EQ(demo.folder, home + "/quorvan/DEMO");
     EXPECT_EQ(qv::data::demoGeneratedOn(demo.databasePath), QDate::currentDate());
 
     EXPECT_TRUE(contents(demo.folder + "/BMP/brisvale.bmp").startsWith("BM"));

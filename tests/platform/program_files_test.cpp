@@ -8,31 +8,15 @@
 
 namespace {
 
-// A prefix laid out as installed: bin/ and share/quorvan/, with the guide where a case puts it.
-class ProgramFiles : public ::testing::Test {
-protected:
+// A prefix laid out as installed, bin/ and share/quorvan/, with the guide where a case puts
+// it: beside the executable first, then the share folder.
+TEST(ProgramFiles, BesideTheExecutableFirstThenTheShareFolder) {
     QTemporaryDir prefix;
-    QString bin() const { return prefix.filePath("bin"); }
-    QString beside() const { return prefix.filePath("bin/guide.txt"); }
-    QString shared() const { return prefix.filePath("share/quorvan/guide.txt"); }
-
-    void SetUp() override {
-        ASSERT_TRUE(prefix.isValid());
-        ASSERT_TRUE(QDir(prefix.path()).mkpath("bin"));
-        ASSERT_TRUE(QDir(prefix.path()).mkpath("share/quorvan"));
-    }
-    static void write(const QString& path) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-        file.write("guide\n");
-    }
-};
-
-TEST_F(ProgramFiles, BesideTheExecutableFirstThenTheShareFolder) {
+    ASSERT_TRUE(QDir(prefix.path()).mkpath("bin") && QDir(prefix.path()).mkpath("share/quorvan"));
+    const QString bin = prefix.filePath("bin"), beside = prefix.filePath("bin/guide.txt"),
+                  shared = prefix.filePath("share/quorvan/guide.txt");
     const struct {
-        bool besideExists;
-        bool sharedExists;
-        bool expectBeside;
+        bool besideExists, sharedExists, expectBeside;
     } cases[] = {
         {true, false, true},
         {false, true, false},
@@ -40,25 +24,23 @@ TEST_F(ProgramFiles, BesideTheExecutableFirstThenTheShareFolder) {
         {false, false, true},  // missing: the caller names the place it looked first
     };
     for (const auto& c : cases) {
-        QFile::remove(beside());
-        QFile::remove(shared());
-        if (c.besideExists)
-            write(beside());
-        if (c.sharedExists)
-            write(shared());
-        EXPECT_EQ(qv::platform::programFilePath(bin(), "guide.txt"),
-                  c.expectBeside ? beside() : shared())
-            << c.besideExists << c.sharedExists;
-        // The same with the folder as applicationDirPath() might give it.
-        EXPECT_EQ(qv::platform::programFilePath(bin() + "/", "guide.txt"),
-                  c.expectBeside ? beside() : shared());
+        for (const auto& [path, exists] :
+             {std::pair{beside, c.besideExists}, {shared, c.sharedExists}}) {
+            QFile file(path);
+            if (exists)
+                ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            else
+                file.remove();
+        }
+        // Also with the folder as applicationDirPath() might give it.
+        for (const QString& folder : {bin, bin + "/"})
+            EXPECT_EQ(qv::platform::programFilePath(folder, "guide.txt"),
+                      c.expectBeside ? beside : shared)
+                << c.besideExists << c.sharedExists;
     }
-}
-
-TEST_F(ProgramFiles, AFolderOfTheSameNameIsNoFile) {
-    ASSERT_TRUE(QDir(bin()).mkdir("guide.txt"));
-    write(shared());
-    EXPECT_EQ(qv::platform::programFilePath(bin(), "guide.txt"), shared());
+    // A folder of the same name is no file.
+    ASSERT_TRUE(QDir(bin).mkdir("guide.txt") && QFile(shared).open(QIODevice::WriteOnly));
+    EXPECT_EQ(qv::platform::programFilePath(bin, "guide.txt"), shared);
 }
 
 }  // namespace

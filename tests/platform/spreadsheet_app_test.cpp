@@ -16,35 +16,35 @@ using qv::platform::SpreadsheetAppError;
 
 class StandInPrinter : public ::testing::Test {
 protected:
-    // A print program that keeps its arguments, one a line, then runs `body`.
+    // A print program that keeps its arguments, one a line, in args, then runs `body`.
     QString program(const QString& body) {
-        const QString path = dir.filePath("print-stand-in");
-        QFile script(path);
+        QFile script(dir.filePath("print-stand-in"));
         EXPECT_TRUE(script.open(QIODevice::WriteOnly));
         script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n%2\n")
-                         .arg(argsFile(), body)
+                         .arg(dir.filePath("args"), body)
                          .toUtf8());
-        script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        return path;
+        return script.fileName();
     }
-    QString argsFile() const { return dir.filePath("args"); }
-    QString args() const {
-        QFile file(argsFile());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "(not run)";
+    QString printError(const QString& program, const QString& file, int timeoutMs = 10000) {
+        DesktopSpreadsheetApp app(program, timeoutMs);
+        return qv::tests::thrownText<SpreadsheetAppError>([&] { app.print(file); });
     }
 
     QTemporaryDir dir;
 };
 
 TEST_F(StandInPrinter, GetsTheFileAsOneArgumentWithoutAShell) {
-    DesktopSpreadsheetApp app(program("exit 0"));
-    EXPECT_TRUE(app.available(SpreadsheetApp::Use::Print));
+    const QString stand = program("exit 0");
+    EXPECT_TRUE(DesktopSpreadsheetApp(stand).available(SpreadsheetApp::Use::Print));
     const QString path = dir.filePath("lots $(touch hacked); x.xlsx");
-    app.print(path);
+    EXPECT_EQ(printError(stand, path), "");
+    QFile args(dir.filePath("args"));
+    ASSERT_TRUE(args.open(QIODevice::ReadOnly));
     // An office profile of its own, so an office the user has open does not take the job.
-    EXPECT_EQ(args(), "-env:UserInstallation=file://" + qEnvironmentVariable("XDG_CACHE_HOME") +
-                          "/quorvan/office-profile\n--headless\n-p\n" + path + "\n");
+    EXPECT_EQ(QString::fromUtf8(args.readAll()),
+              "-env:UserInstallation=file://" + qEnvironmentVariable("XDG_CACHE_HOME") +
+                  "/quorvan/office-profile\n--headless\n-p\n" + path + "\n");
     EXPECT_FALSE(QFile::exists(dir.filePath("hacked")));
 }
 
@@ -62,20 +62,12 @@ TEST_F(StandInPrinter, FailuresNameTheFileAndTheReason) {
     };
     for (const auto& c : cases) {
         const QString stand = program(c.body);
-        DesktopSpreadsheetApp app(stand, c.timeoutMs);
-        EXPECT_EQ(qv::tests::thrownText<SpreadsheetAppError>([&] { app.print(file); }),
-                  stand + c.error)
-            << c.body.toStdString();
+        EXPECT_EQ(printError(stand, file, c.timeoutMs), stand + c.error) << c.body.toStdString();
     }
-}
-
-TEST_F(StandInPrinter, AMissingProgramIsNotAvailableAndCannotStart) {
-    DesktopSpreadsheetApp app(dir.filePath("no-such-office"));
-    EXPECT_FALSE(app.available(SpreadsheetApp::Use::Print));
+    const QString missing = dir.filePath("no-such-office");
+    EXPECT_FALSE(DesktopSpreadsheetApp(missing).available(SpreadsheetApp::Use::Print));
     EXPECT_TRUE(
-        qv::tests::thrownText<SpreadsheetAppError>([&] {
-            app.print("x.xlsx");
-        }).startsWith("Cannot start " + dir.filePath("no-such-office") + " to print x.xlsx: "));
+        printError(missing, "x.xlsx").startsWith("Cannot start " + missing + " to print x.xlsx: "));
 }
 
 }  // namespace

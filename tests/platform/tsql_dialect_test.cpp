@@ -14,65 +14,39 @@ QString refusal(const QString& sql) {
     return qv::tests::thrownText<qv::platform::DbError>([&] { rewriteTsqlForSqlite(sql); });
 }
 
-TEST(TsqlDialect, DropsSchemaPrefixesAndKeepsTheRestByteForByte) {
-    EXPECT_EQ(
-        rewriteTsqlForSqlite("   SELECT dbo.ICXLOT.LOCATION, dbo.ICITEM.[DESC] AS ITEMDESC  "
-                             "  FROM dbo.ICXLOT INNER JOIN  \n\tdbo.ICITEM ON dbo.ICXLOT.ITEMNUM = "
-                             "dbo.ICITEM.ITEMNO LEFT OUTER JOIN  "),
-        "   SELECT ICXLOT.LOCATION, ICITEM.[DESC] AS ITEMDESC    FROM ICXLOT INNER JOIN  "
-        "\n\tICITEM ON ICXLOT.ITEMNUM = ICITEM.ITEMNO LEFT OUTER JOIN  ");
-    EXPECT_EQ(rewriteTsqlForSqlite("SELECT * FROM COMP.dbo.ICXLOT, COMP..ICITEM, [dbo].[ICLOC], "
-                                   "DBO.OEORDH"),
-              "SELECT * FROM ICXLOT, ICITEM, [ICLOC], OEORDH");
-    const QString untouched =
-        "SELECT 'dbo.x CONVERT(INT, 1) TOP @v', [dbo.CONVERT], \"TOP\", "
-        "x.dbo, 'it''s' -- TOP 5 ISNULL(\n /* @v GETDATE() */ FROM t";
-    EXPECT_EQ(rewriteTsqlForSqlite(untouched), untouched);
-    const QString passes =
-        "SELECT CAST(x.Q AS INT), CASE x.P WHEN NULL THEN 'X' ELSE x.P END, "
-        "COUNT(x.L) AS COUNT FROM T x GROUP BY x.L HAVING (x.L = 'C')";
-    EXPECT_EQ(rewriteTsqlForSqlite(passes), passes);
-}
-
-// Dropping a prefix must not join what stood on either side into another token: one
-// string, a comment, a two-character operator.
-TEST(TsqlDialect, DroppedPrefixKeepsItsNeighboursApart) {
+TEST(TsqlDialect, DropsSchemaPrefixesRewritesConvertAndKeepsTheRestByteForByte) {
+    const QString untouched[] = {
+        "SELECT 'dbo.x CONVERT(INT, 1) TOP @v', [dbo.CONVERT], \"TOP\", x.dbo, 'it''s' -- TOP 5 "
+        "ISNULL(\n /* @v GETDATE() */ FROM t",
+        "SELECT CAST(x.Q AS INT), CASE x.P WHEN NULL THEN 'X' ELSE x.P END, COUNT(x.L) AS COUNT "
+        "FROM T x GROUP BY x.L HAVING (x.L = 'C')",
+    };
+    for (const QString& sql : untouched)
+        EXPECT_EQ(rewriteTsqlForSqlite(sql), sql);
     const std::pair<const char*, const char*> cases[] = {
+        {"   SELECT dbo.ICXLOT.LOCATION, dbo.ICITEM.[DESC] AS D  FROM dbo.ICXLOT INNER JOIN  "
+         "\n\tdbo.ICITEM ON dbo.ICXLOT.ITEMNUM = dbo.ICITEM.ITEMNO LEFT OUTER JOIN  ",
+         "   SELECT ICXLOT.LOCATION, ICITEM.[DESC] AS D  FROM ICXLOT INNER JOIN  \n\tICITEM ON "
+         "ICXLOT.ITEMNUM = ICITEM.ITEMNO LEFT OUTER JOIN  "},
+        {"SELECT * FROM COMP.dbo.ICXLOT, COMP..ICITEM, [dbo].[ICLOC], DBO.OEORDH",
+         "SELECT * FROM ICXLOT, ICITEM, [ICLOC], OEORDH"},
+        // A dropped prefix must not join its neighbours into another token: one string, a
+        // comment, a two-character operator. Where nothing can join, nothing is added.
         {"SELECT 'a'dbo.'b'", "SELECT 'a' 'b'"},
         {"SELECT 1-dbo.-1", "SELECT 1- -1"},
         {"SELECT 2/dbo.*3", "SELECT 2/ *3"},
         {"SELECT 1<dbo.>2, 3|dbo.|4", "SELECT 1< >2, 3| |4"},
         {"SELECT x-COMP.dbo.-y", "SELECT x- -y"},
-        // Where nothing can join, nothing is added.
         {"SELECT (dbo.T.A),dbo.T.B FROM(dbo.T)", "SELECT (T.A),T.B FROM(T)"},
+        {"CONVERT(DATETIME, \n  CONVERT(CHAR(8), dbo.ICXLOT.STOCKDATE)) AS STOCKDATE",
+         "tsql_convert('DATETIME', \n  tsql_convert('CHAR(8)', ICXLOT.STOCKDATE)) AS STOCKDATE"},
+        {"convert ( varchar (20) , (a + (b * 2)) ), CONVERT",
+         "tsql_convert ( 'varchar (20)' , (a + (b * 2)) ), CONVERT"},
+        {"CONVERT(INT, CONVERT(CHAR(4), f(1, 2)))",
+         "tsql_convert('INT', tsql_convert('CHAR(4)', f(1, 2)))"},
     };
     for (const auto& [sql, rewritten] : cases)
         EXPECT_EQ(rewriteTsqlForSqlite(sql).toStdString(), rewritten);
-}
-
-TEST(TsqlDialect, RewritesConvertIncludingNestedCalls) {
-    EXPECT_EQ(rewriteTsqlForSqlite("CONVERT(DATETIME, \n  CONVERT(CHAR(8), dbo.ICXLOT.STOCKDATE)) "
-                                   "AS STOCKDATE"),
-              "tsql_convert('DATETIME', \n  tsql_convert('CHAR(8)', ICXLOT.STOCKDATE)) AS "
-              "STOCKDATE");
-    EXPECT_EQ(rewriteTsqlForSqlite("convert ( varchar (20) , (a + (b * 2)) ), CONVERT"),
-              "tsql_convert ( 'varchar (20)' , (a + (b * 2)) ), CONVERT");
-    EXPECT_EQ(rewriteTsqlForSqlite("CONVERT(INT, CONVERT(CHAR(4), f(1, 2)))"),
-              "tsql_convert('INT', tsql_convert('CHAR(4)', f(1, 2)))");
-}
-
-// A CONVERT inside another one is rewritten by recursion: nesting deeper than SQLite could
-// parse is refused before it runs out of stack.
-TEST(TsqlDialect, NestingOfConvertIsBounded) {
-    const auto nested = [](int depth) {
-        return QString("CONVERT(INT, ").repeated(depth) + "1" + QString(")").repeated(depth);
-    };
-    EXPECT_EQ(refusal(nested(100)), "");
-    QString text;
-    qv::tests::runOnSmallStack([&] { text = refusal(nested(5000)); });
-    EXPECT_EQ(text.toStdString(),
-              "The embedded SQLite company cannot run this statement: CONVERT "
-              "nested more than 100 deep is not supported.");
 }
 
 TEST(TsqlDialect, RefusesWhatSqliteWouldReadDifferently) {
@@ -101,6 +75,18 @@ TEST(TsqlDialect, RefusesWhatSqliteWouldReadDifferently) {
         EXPECT_TRUE(text.contains(c.named)) << c.sql << " -> " << text.toStdString();
     }
     EXPECT_EQ(refusal("SELECT CAST(CAST(d AS CHAR(8)) AS INT) FROM T"), "");
+
+    // A CONVERT inside another one is rewritten by recursion: nesting deeper than SQLite could
+    // parse is refused before it runs out of stack.
+    const auto nested = [](int depth) {
+        return QString("CONVERT(INT, ").repeated(depth) + "1" + QString(")").repeated(depth);
+    };
+    EXPECT_EQ(refusal(nested(100)), "");
+    QString text;
+    qv::tests::runOnSmallStack([&] { text = refusal(nested(5000)); });
+    EXPECT_EQ(text.toStdString(),
+              "The embedded SQLite company cannot run this statement: CONVERT nested more than "
+              "100 deep is not supported.");
 }
 
 }  // namespace

@@ -1,21 +1,21 @@
-// The lot report as a value: rows, runs, running totals, totals row and print layouts,
-// checked cell by cell without a window or a file.
+// The lot report: rows, runs, running totals, totals row, formats and print layouts, written
+// to a workbook file and read back by another reader (openpyxl), as a spreadsheet
+// application will find them.
 #include "report/lot_report.h"
-#include "report/printout.h"
+#include "data/demo_company.h"
+#include "report/lot_report_writer.h"
+#include "tests/support/workbook_reader.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <map>
-#include <ostream>
-
-void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
 using namespace qv::report;
-using qv::platform::Cell;
 
 // A record of item `item` at `location`; the other fields plain.
 ReportRecord lot(const QVariant& location, const QString& item, const QVariant& qty,
@@ -27,205 +27,158 @@ ReportRecord lot(const QVariant& location, const QString& item, const QVariant& 
     r.QTYAVAIL = qty;
     r.UOM = uom;
     r.GRADE = "A";
-    r.CUSTCODE = QVariant();
     r.ONQUART = onQuart;
     r.CATEGORY = "C1";
     r.ITEMDESC = "Desc of " + item;
     r.PRODCODE = "P1 ";
-    r.PALLETSTATUS = QVariant();
     r.WHSCODE = "W1";
     return r;
 }
 
-// The sheet the report rows make: cells by "A5"-style address.
-class Sheet {
-public:
-    explicit Sheet(const std::vector<ReportRecord>& input) {
-        for (const ReportRecord& r : input)
-            records.add(r);
-        ReportRows rows;
-        for (qsizetype i = 0; i < records.size(); ++i)
-            if (const auto row = rows.add(records, i))
-                put(*row);
-        put(rows.totalsRow());
-        written = rows.written();
-    }
-    const Cell* cell(const char* address) const {
-        const auto it = cells.find(address);
-        return it == cells.end() ? nullptr : &it->second;
-    }
-    QString text(const char* address) const {
-        const Cell* c = cell(address);
-        return c && !c->isNumber ? c->text : QString();
-    }
-    double number(const char* address) const {
-        const Cell* c = cell(address);
-        return c && c->isNumber ? c->number : -1;
-    }
-    bool rowIsEmpty(int row) const {
-        for (const auto& [address, c] : cells)
-            if (address.substr(1) == std::to_string(row))
-                return false;
-        return true;
-    }
-
+// The records' report, written at 2026-12-05 14:03:07 and read back.
+QJsonObject report(const std::vector<ReportRecord>& input, PrintLayout layout = PrintLayout::Wide,
+                   int fontSize = 10, const QString& logo = {}) {
+    QTemporaryDir dir;
     ReportRecords records;
-    qint64 written = 0;
+    for (const ReportRecord& r : input)
+        records.add(r);
+    LotReportWriter writer(dir.path(), fontSize, QDateTime(QDate(2026, 12, 5), QTime(14, 3, 7)));
+    writer.writeRows(records);
+    writer.finish(layout, records.size(), logo);
+    return qv::tests::readWorkbook(writer.path());
+}
 
-private:
-    void put(const qv::platform::SheetRow& row) {
-        for (const Cell& c : row.cells)
-            cells[std::string(1, char('A' + c.column)) + std::to_string(row.row)] = c;
+// What the reader found at a path: "D5" is that cell's value, "D5.align" its alignment, "6"
+// whether row 6 has any cell; "margins.left" and "images.0.col" go down the workbook's
+// objects and lists. A number shows as "#12.5", a list its texts joined by ',', anything
+// missing as "-".
+QString at(const QJsonObject& book, const QString& path) {
+    QStringList parts = path.split('.');
+    static const QRegularExpression cell("^[A-Z]+[0-9]+$"), row("^[0-9]+$");
+    const QJsonObject cells = book["cells"].toObject();
+    if (row.match(path).hasMatch()) {
+        for (const QString& address : cells.keys())
+            if (address.mid(1) == path)
+                return "not empty";
+        return "-";
     }
-    std::map<std::string, Cell> cells;
-};
+    QJsonValue v = book;
+    if (cell.match(parts[0]).hasMatch()) {
+        v = cells;
+        if (parts.size() == 1)
+            parts << "value";
+    }
+    for (const QString& part : parts)
+        v = v.isArray() ? v.toArray().at(part.toInt()) : v.toObject().value(part);
+    if (v.isArray())
+        return v.toVariant().toStringList().join(',');
+    if (v.isDouble())
+        return "#" + QString::number(v.toDouble());
+    return v.isUndefined() ? "-" : v.toVariant().toString();
+}
+
+// Checks "D1=2026-12-05|E5.align=right|A5=#1": each path as at() gives it.
+void expect(const QJsonObject& book, const QString& expected) {
+    for (const QString& part : expected.split('|')) {
+        const auto equals = part.indexOf('=');
+        EXPECT_EQ(at(book, part.left(equals)).toStdString(), part.mid(equals + 1).toStdString())
+            << part.toStdString();
+    }
+}
 
 TEST(LotReport, OneRecordMakesRowFiveAndTotalsTwoRowsBelow) {
-    const Sheet sheet({lot("WH1 ", "A100", 25)});
-    EXPECT_EQ(sheet.number("A5"), 1);
-    EXPECT_EQ(sheet.text("B5"), "WH1");
-    EXPECT_EQ(sheet.text("C5"), "A100");
-    EXPECT_EQ(sheet.text("D5"), "LOT-A100  ");
-    EXPECT_EQ(sheet.number("E5"), 25);
-    EXPECT_EQ(sheet.text("F5"), "  A");
-    EXPECT_EQ(sheet.text("G5"), "  ");  // a null code keeps only the blanks before it
-    EXPECT_EQ(sheet.text("H5"), "25 ");
-    EXPECT_EQ(sheet.text("I5"), "25 ");
-    EXPECT_EQ(sheet.cell("L5"), nullptr);
-    EXPECT_EQ(sheet.text("S5"), " P1");
-    EXPECT_EQ(sheet.cell("T5"), nullptr);
-    EXPECT_EQ(sheet.text("U5"), "EA");
-    EXPECT_TRUE(sheet.rowIsEmpty(6));
-    EXPECT_EQ(sheet.number("A7"), 1);
-    EXPECT_EQ(sheet.text("B7"), " Locs: 1 ");
-    EXPECT_EQ(sheet.text("C7"), " Items: 1 ");
-    EXPECT_EQ(sheet.text("D7"), " Lots: 1 ");
-    EXPECT_EQ(sheet.text("E7"), "25 ");
-    EXPECT_EQ(sheet.text("P7"), "Hold: 0 ");
+    // A null code keeps only the blanks before it.
+    expect(report({lot("WH1 ", "A100", 25)}),
+           "A5=#1|B5=WH1|C5=A100|D5=LOT-A100  |E5=#25|F5=  A|G5=  |H5=25 |I5=25 |L5=-|S5= P1"
+           "|T5=-|U5=EA|6=-|A7=#1|B7= Locs: 1 |C7= Items: 1 |D7= Lots: 1 |E7=25 |P7=Hold: 0 ");
 }
 
-TEST(LotReport, RunsOfLocationAndItemNumberTheRowsAndKeepRunningTotals) {
-    const Sheet sheet(
-        {lot("X", "I1", 10), lot("X", "I1", 20), lot("Y", "I1", 1300), lot("Y", "I2", 5)});
-    EXPECT_EQ(sheet.number("A5"), 1);
-    EXPECT_EQ(sheet.number("A6"), 2);
-    EXPECT_EQ(sheet.number("A7"), 1);
+TEST(LotReport, RunsRoundingUnitsAndHolds) {
     // A new item at the same location goes on counting the location's run.
-    EXPECT_EQ(sheet.number("A8"), 2);
-    const char* itemTotals[] = {"10 ", "30 ", "1,330 ", "5 "};
-    const char* locationTotals[] = {"10 ", "30 ", "1,300 ", "1,305 "};
-    for (int r = 0; r < 4; ++r) {
-        const std::string row = std::to_string(5 + r);
-        EXPECT_EQ(sheet.text(("H" + row).c_str()), itemTotals[r]) << row;
-        EXPECT_EQ(sheet.text(("I" + row).c_str()), locationTotals[r]) << row;
-    }
-    EXPECT_EQ(sheet.text("B10"), " Locs: 2 ");
-    EXPECT_EQ(sheet.text("C10"), " Items: 2 ");
-    EXPECT_EQ(sheet.text("D10"), " Lots: 4 ");
-    EXPECT_EQ(sheet.text("E10"), "1,335 ");
-}
-
-TEST(LotReport, KilogramsShowTwoDecimalsOtherUnitsWholeNumbers) {
-    const Sheet sheet({lot("X", "K1", 1234.5, "KG"), lot("X", "E1", 1234.5, "EA"),
-                       lot("X", "L1", 0.5, "kg"), lot("X", "K2", 0.5, "KG")});
-    EXPECT_EQ(sheet.number("E5"), 1234.5);
-    EXPECT_EQ(sheet.cell("E5")->style, DecimalQuantity);
-    EXPECT_EQ(sheet.text("H5"), "1,234.50 ");
-    EXPECT_EQ(sheet.text("I5"), "1,234.50 ");
-    EXPECT_EQ(sheet.number("E6"), 1234.5);
-    EXPECT_EQ(sheet.cell("E6")->style, WholeQuantity);
-    EXPECT_EQ(sheet.text("H6"), "1,235 ");
-    // The unit is compared exactly: "kg" is not kilograms.
-    EXPECT_EQ(sheet.cell("E7")->style, WholeQuantity);
-    EXPECT_EQ(sheet.text("H7"), "1 ");
-    EXPECT_EQ(sheet.text("H8"), ".50 ");
-    EXPECT_EQ(sheet.text("I8"), "2,470.00 ");  // the location's run goes across the units
-}
-
-TEST(LotReport, QuantitiesAreRoundedToCentsHalvesToEven) {
-    const Sheet sheet({lot("X", "K1", 0.125, "KG"), lot("X", "K2", 0.375, "KG"),
-                       lot("X", "K3", 2.675, "KG"), lot("X", "K4", QVariant(), "KG")});
-    EXPECT_DOUBLE_EQ(sheet.number("E5"), 0.12);
-    EXPECT_DOUBLE_EQ(sheet.number("E6"), 0.38);
-    EXPECT_DOUBLE_EQ(sheet.number("E7"), 2.68);  // the decimal 2.675, not the double below it
-    EXPECT_EQ(sheet.number("E8"), 0);
-    EXPECT_EQ(sheet.text("E10"), "3 ");
+    expect(
+        report({lot("X", "I1", 10), lot("X", "I1", 20), lot("Y", "I1", 1300), lot("Y", "I2", 5)}),
+        "A5=#1|A6=#2|A7=#1|A8=#2|H5=10 |H6=30 |H7=1,330 |H8=5 |I5=10 |I6=30 |I7=1,300 "
+        "|I8=1,305 |B10= Locs: 2 |C10= Items: 2 |D10= Lots: 4 |E10=1,335 ");
+    // Kilograms show two decimals, other units whole numbers; the unit is compared exactly
+    // ("kg" is not kilograms) and the location's run goes across the units.
+    expect(report({lot("X", "K1", 1234.5, "KG"), lot("X", "E1", 1234.5, "EA"),
+                   lot("X", "L1", 0.5, "kg"), lot("X", "K2", 0.5, "KG")}),
+           "E5=#1234.5|H5=1,234.50 |I5=1,234.50 |E6=#1234.5|H6=1,235 |H7=1 |H8=.50 "
+           "|I8=2,470.00 |E5.number_format=#,##0.00|E6.number_format=#,##0"
+           "|E7.number_format=#,##0|E10.number_format=0.00");
+    // Quantities are rounded to cents, halves to even, as the decimal they stand for.
+    expect(report({lot("X", "K1", 0.125, "KG"), lot("X", "K2", 0.375, "KG"),
+                   lot("X", "K3", 2.675, "KG"), lot("X", "K4", QVariant(), "KG")}),
+           "E5=#0.12|E6=#0.38|E7=#2.68|E8=#0|E10=3 ");
+    // Lots in quarantine are marked and counted.
+    expect(report({lot("X", "I1", 1, "EA", 1), lot("X", "I1", 1, "EA", 0),
+                   lot("X", "I1", 1, "EA", QVariant()), lot("X", "I1", 1, "EA", -1)}),
+           "L5=HOLD|L6=-|L7=-|L8=HOLD|P10=Hold: 2 ");
 }
 
 TEST(LotReport, RecordsWithoutLocationAreLeftOutOfRowsAndCounts) {
-    const Sheet sheet(
-        {lot("X", "I1", 1), lot(QVariant(), "I1", 2), lot("   ", "I2", 4), lot("X", "I1", 8)});
-    EXPECT_EQ(sheet.records.size(), 4);
-    EXPECT_EQ(sheet.written, 2);
     // The next record takes the row, and the run goes on over the left-out ones.
-    EXPECT_EQ(sheet.number("A6"), 2);
-    EXPECT_EQ(sheet.text("H6"), "9 ");
-    EXPECT_TRUE(sheet.rowIsEmpty(7));
-    EXPECT_EQ(sheet.number("A8"), 2);
-    EXPECT_EQ(sheet.text("D8"), " Lots: 2 ");
-    EXPECT_EQ(sheet.text("E8"), "9 ");
+    expect(report({lot("X", "I1", 1), lot(QVariant(), "I1", 2), lot("   ", "I2", 4),
+                   lot("X", "I1", 8)}),
+           "A6=#2|H6=9 |7=-|A8=#2|D8= Lots: 2 |E8=9 ");
+    // Nothing written still gives the totals row.
+    expect(report({lot("", "I1", 3)}), "5=-|A6=#0|B6= Locs: 0 |E6=0 ");
 }
 
-TEST(LotReport, LotsInQuarantineAreMarkedAndCounted) {
-    const Sheet sheet({lot("X", "I1", 1, "EA", 1), lot("X", "I1", 1, "EA", 0),
-                       lot("X", "I1", 1, "EA", QVariant()), lot("X", "I1", 1, "EA", -1)});
-    EXPECT_EQ(sheet.text("L5"), "HOLD");
-    EXPECT_EQ(sheet.cell("L6"), nullptr);
-    EXPECT_EQ(sheet.cell("L7"), nullptr);
-    EXPECT_EQ(sheet.text("L8"), "HOLD");
-    EXPECT_EQ(sheet.text("P10"), "Hold: 2 ");
-}
-
-TEST(LotReport, NothingWrittenStillGivesTheTotalsRow) {
-    const Sheet sheet({lot("", "I1", 3)});
-    EXPECT_EQ(sheet.written, 0);
-    EXPECT_EQ(sheet.number("A6"), 0);
-    EXPECT_EQ(sheet.text("B6"), " Locs: 0 ");
-    EXPECT_EQ(sheet.text("E6"), "0 ");
-}
-
-TEST(LotReport, HundredRecordsEndThePrintAreaAtRow105InBothLayouts) {
+TEST(LotReport, HundredRecordsEndThePrintAreaAboveTheTotals) {
     std::vector<ReportRecord> input;
     for (int i = 0; i < 100; ++i)
         input.push_back(lot("L" + QString::number(i / 10), "I" + QString::number(i / 25), 1));
-    const Sheet sheet(input);
-    EXPECT_EQ(sheet.number("A104"), 10);
-    EXPECT_TRUE(sheet.rowIsEmpty(105));
-    EXPECT_EQ(sheet.text("D106"), " Lots: 100 ");
-    EXPECT_EQ(sheet.text("B106"), " Locs: 10 ");  // a location's run goes across items
-    EXPECT_EQ(sheet.text("C106"), " Items: 4 ");
-    EXPECT_EQ(printEndRow(100), 105);
-
-    const auto wide = pageSetup(PrintLayout::Wide, 100);
-    EXPECT_EQ(wide.printLastColumn, V);
-    EXPECT_EQ(wide.printLastRow, 105);
-    EXPECT_TRUE(wide.landscape);
-    const auto narrow = pageSetup(PrintLayout::Narrow, 100);
-    EXPECT_EQ(narrow.printLastColumn, I);
-    EXPECT_EQ(narrow.printLastRow, 105);
-    EXPECT_FALSE(narrow.landscape);
+    // A location's run goes across items.
+    expect(report(input, PrintLayout::Narrow),
+           "A104=#10|105=-|D106= Lots: 100 |B106= Locs: 10 |C106= Items: 4 "
+           "|print_area=$A$1:$I$105");
 }
 
 TEST(LotReport, TitleAreaAndBoldHeadings) {
-    const auto rows = titleRows(QDateTime(QDate(2026, 12, 5), QTime(7, 4, 9)));
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].row, 1);
-    EXPECT_EQ(rows[0].cells[0].column, D);
-    EXPECT_EQ(rows[0].cells[0].text, "2026-12-05");
-    EXPECT_EQ(rows[0].cells[1].text, "Brisvale");
-    EXPECT_EQ(rows[1].row, 2);
-    EXPECT_EQ(rows[1].cells[0].text, "07:04:09");
-    EXPECT_EQ(rows[2].row, 4);
-    QStringList headings;
     const auto layout = workbookLayout(10);
-    for (const Cell& c : rows[2].cells) {
-        headings << c.text;
-        EXPECT_TRUE(layout.styles[std::size_t(c.style)].bold) << c.text.toStdString();
+    QStringList texts;
+    for (const auto& row : titleRows(QDateTime(QDate(2026, 12, 5), QTime(7, 4, 9)))) {
+        for (const qv::platform::Cell& c : row.cells) {
+            texts << QString("%1%2=%3").arg(QChar('A' + c.column)).arg(row.row).arg(c.text);
+            EXPECT_EQ(layout.styles[std::size_t(c.style)].bold, row.row == 4)
+                << c.text.toStdString();
+        }
     }
-    EXPECT_EQ(headings.join('|'),
-              "Num|Location|Item Number|LotNumber|   Qty|Grade|CustCode|Total Item|Total Row|"
-              "Picked|Hold|Category|Item Desc|ProdCode|Pallet|UOM|WhsCode| ");
-    EXPECT_EQ(layout.styles[std::size_t(rows[2].cells[3].style)].numberFormat, "@");
+    EXPECT_EQ(texts.join('|').toStdString(),
+              "D1=2026-12-05|E1=Brisvale|D2=07:04:09|A4=Num|B4=Location|C4=Item Number"
+              "|D4=LotNumber|E4=   Qty|F4=Grade|G4=CustCode|H4=Total Item|I4=Total Row|J4=Picked"
+              "|P4=Hold|Q4=Category|R4=Item Desc|S4=ProdCode|T4=Pallet|U4=UOM|V4=WhsCode|W4= ");
+}
+
+TEST(LotReport, FormatsAndPageSetupAsWritten) {
+    QTemporaryDir dir;
+    const QString logo = dir.filePath("brisvale.bmp");
+    qv::data::writeDemoLogo(logo);
+    const QJsonObject book = report({lot("X1", "PEAS", 1234.5, "KG"), lot("Y2", "SACK", 3)},
+                                    PrintLayout::Narrow, 12, logo);
+    expect(book,
+           "sheets=QUORVAN,PICK|D1=2026-12-05|D2=14:03:07|E1=Brisvale|E4=   Qty|W4= "
+           // Number formats and alignment as the columns set them; one font at the chosen size.
+           "|D4.number_format=@|D5.number_format=@|D5.align=center|E5.align=right|C5.align=left"
+           "|B4.bold=true|D4.bold=true|B5.bold=false|row4_bold=true|fonts=Segoe UI 12.0"
+           "|default_row_height=#16.5"
+           // The page setup of the narrow layout: A to I down the page, the totals row left out.
+           "|print_area=$A$1:$I$7|print_title_rows=$1:$4|print_gridlines=false"
+           "|orientation=portrait|paper=#1|fit_to_page=true|fit_width=#1|fit_height=#0"
+           "|margins.left=#0.25|margins.right=#0.25|margins.top=#0.35|margins.bottom=#0.55"
+           "|margins.header=#0.25|margins.footer=#0.3|selection=A3"
+           "|footer=&L&Z&F & \\&F&C\n&P of &N&R&A       &D  &T"
+           "|images.0.col=#0|images.0.row=#0|images.0.width=#200|images.1=-");
+    // Widths are kept with the spreadsheet's cell padding on top.
+    const std::pair<const char*, double> widths[] = {{"A", 6},  {"D", 25}, {"H", 17}, {"K", 4},
+                                                     {"P", 15}, {"R", 35}, {"V", 12}};
+    for (const auto& [letter, width] : widths)
+        EXPECT_NEAR(book["widths"][letter].toDouble(), width + 0.71, 0.01) << letter;
+    // The wide layout: A to V across the page; a missing logo is left out.
+    expect(
+        report({lot("X1", "PEAS", 3)}, PrintLayout::Wide, 8, dir.filePath("missing/brisvale.bmp")),
+        "print_area=$A$1:$V$6|orientation=landscape|fonts=Segoe UI 8.0|images.0=-");
 }
 
 }  // namespace
