@@ -1,7 +1,7 @@
 // report_bench: times writing the lot report workbook. One mode per process, so the peak
 // memory a line reports belongs to that mode alone. bench/report.sh runs the modes and
 // compares them; every measurement is one line of key=value pairs on standard output:
-//   mode=report seconds=1.234 cpu_seconds=1.200 rows=100000 peak_mb=12.3 bytes=4567890
+//   mode=report seconds=1.234 cpu_seconds=1.200 rows=100000 peak_mb=12.3
 //
 // Both modes start from the same generated records, already in memory (reading them from a
 // database is the same work for both and is left out).
@@ -10,28 +10,25 @@
 //   raw:    the same cells, made beforehand and untimed, written straight through
 //           libxlsxwriter with the same fonts, number formats and columns: the baseline.
 //           (Alignment is left out of its formats: formats are made once, not per cell.)
+#include "bench/bench_support.h"
 #include "report/lot_report.h"
 #include "report/lot_report_writer.h"
 
 #include <xlsxwriter.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-#include <time.h>
-
 #include <cstdio>
-#include <cstring>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace {
 
 using namespace qv::report;
+using qv::bench::Timing;
+using qv::bench::timingOf;
 
 constexpr const char* kUsage =
     "usage: report_bench report ROWS   the report written as the program writes it\n"
@@ -39,40 +36,6 @@ constexpr const char* kUsage =
 
 constexpr int kFontSize = 14;
 const QDateTime kNow(QDate(2025, 1, 15), QTime(9, 0, 0));
-
-double peakMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
-}
-
-double cpuSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
-
-// Wall-clock and processor seconds of work: on a shared machine the second is the steadier.
-struct Timing {
-    double seconds = 0;
-    double cpu = 0;
-};
-
-template <typename Work>
-Timing timingOf(Work&& work) {
-    QElapsedTimer timer;
-    const double cpuStart = cpuSeconds();
-    timer.start();
-    work();
-    return {double(timer.nsecsElapsed()) / 1e9, cpuSeconds() - cpuStart};
-}
-
-void print(const char* mode, Timing timing, qint64 rows, const QString& file) {
-    std::printf("mode=%s seconds=%.3f cpu_seconds=%.3f rows=%lld peak_mb=%.1f bytes=%lld\n", mode,
-                timing.seconds, timing.cpu, static_cast<long long>(rows), peakMegabytes(),
-                static_cast<long long>(QFileInfo(file).size()));
-    std::fflush(stdout);
-}
 
 // Records as the report query returns them: sorted by item and location, about fifty lots
 // an item over a few locations, a third of the items in KG, one lot in twenty on hold.
@@ -108,14 +71,12 @@ ReportRecords makeRecords(qint64 count) {
 int runReport(const ReportRecords& records, const QString& folder) {
     const QString logo = folder + "/missing.bmp";
     qint64 rows = 0;
-    QString file;
     const Timing timing = timingOf([&] {
         LotReportWriter writer(folder, kFontSize, kNow);
         rows = writer.writeRows(records);
         writer.finish(PrintLayout::Wide, records.size(), logo);
-        file = writer.path();
     });
-    print("report", timing, rows, file);
+    qv::bench::report("report", timing, rows);
     return 0;
 }
 
@@ -192,21 +153,24 @@ int runRaw(const ReportRecords& records, const QString& folder) {
         if (workbook_close(book) != LXW_NO_ERROR)
             std::fprintf(stderr, "raw: the workbook could not be written\n");
     });
-    print("raw", timing, raw.rows, QString::fromStdString(file));
+    qv::bench::report("raw", timing, raw.rows);
     return 0;
+}
+
+// Each mode makes the same records before its clock starts, in a folder of its own.
+template <int (*run)(const ReportRecords&, const QString&)>
+int withRecords(const QString& rows) {
+    const qint64 count = rows.toLongLong();
+    if (count <= 0)
+        throw std::invalid_argument("ROWS must be a positive number");
+    QTemporaryDir folder;
+    return run(makeRecords(count), folder.path());
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    const qint64 rows = argc == 3 ? std::atoll(argv[2]) : 0;
-    if (rows <= 0 || (std::strcmp(argv[1], "report") != 0 && std::strcmp(argv[1], "raw") != 0)) {
-        std::fputs(kUsage, stderr);
-        return 2;
-    }
-    QTemporaryDir folder;
-    const ReportRecords records = makeRecords(rows);
-    return std::strcmp(argv[1], "report") == 0 ? runReport(records, folder.path())
-                                               : runRaw(records, folder.path());
+    return qv::bench::runMode(
+        argc, argv, kUsage,
+        {{"report", withRecords<runReport>, false}, {"raw", withRecords<runRaw>, false}});
 }
