@@ -1,33 +1,23 @@
 // The three drop-down criteria on the real window, typed into with real key events: the search
 // takes what the user typed or chose, never a list entry the box put in its place.
-#include "app/form2.h"
 #include "host/go_button.h"
-#include "host/signon_profile.h"
 #include "search/lot_list_model.h"
-#include "tests/support/recording_ports.h"
-#include "tests/support/test_company.h"
+#include "tests/app/signed_on_window.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <functional>
 
 namespace {
 
 using qv::app::Form2;
 
-class DropDownCriteriaTest : public ::testing::Test {
+class DropDownCriteriaTest : public qv::tests::SignedOnWindowTest {
 protected:
     void SetUp() override {
-        company.addCategory("A", "Apples");
-        company.addCategory("PE", "Peas");
-        company.addCategory("PX", "Pods");
+        for (const auto& [code, desc] : {std::pair{"A", "Apples"}, {"PE", "Peas"}, {"PX", "Pods"}})
+            company.addCategory(code, desc);
         company.addItem("A1", "Apple", "EA", "A");
         company.addItem("PE1", "Pea", "KG", "PE");
         company.addItem("PX1", "Pod", "EA", "PX");
@@ -45,106 +35,53 @@ protected:
             company.addLotField(lot.lot, "GRADE", lot.grade);
             company.addLotField(lot.lot, "PALLETSTATUS", lot.palletStatus);
         }
-        qv::host::writeSignonProfile(qv::host::signonProfilePath(), "TEST",
-                                     "sqlite:" + company.path(), company.folder());
-        form = std::make_unique<Form2>(messages, clipboard);
-        ASSERT_TRUE(form->Form_Load());
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ASSERT_NO_FATAL_FAILURE(signOn());
+        ASSERT_NO_FATAL_FAILURE(showWindow());
     }
-    void TearDown() override { QFile::remove(qv::host::signonProfilePath()); }
 
-    QStringList lotNumbers() const {
-        QStringList out;
-        for (int r = 0; r < form->lotList->rowCount(); ++r)
-            out << form->lotList->cellText(r, 3);
-        return out;
-    }
-    // Types into the box as a user does, leaves it with Tab, and clicks Go.
-    void typeAndSearch(QComboBox* combo, const QString& keys) {
-        combo->setFocus();
-        QTest::keyClicks(combo->lineEdit(), keys);
-        QTest::keyClick(combo->lineEdit(), Qt::Key_Tab);
-        ASSERT_FALSE(combo->lineEdit()->hasFocus());
+    // Clicks Go; the lots found, in one text.
+    std::string search() {
         QTest::mouseClick(form->GoButton1, Qt::LeftButton);
+        QStringList lots;
+        for (int r = 0; r < form->lotList->rowCount(); ++r)
+            lots << form->lotList->cellText(r, 3);
+        return lots.join(' ').toStdString();
     }
-
-    qv::tests::TestCompany company;
-    qv::tests::RecordingMessagePort messages;
-    qv::tests::RecordingClipboardPort clipboard;
-    std::unique_ptr<Form2> form;
 };
 
 TEST_F(DropDownCriteriaTest, TypedTextIsSearchedAsTyped) {
     const struct {
-        const char* what;
-        std::function<QComboBox*(Form2&)> combo;
-        QString typed;
-        QString clause;
-        QStringList lots;
+        QComboBox* Form2::*combo;
+        QString typed, clause;
+        std::string lots;
     } cases[] = {
-        // A prefix of an entry: "NA" and "NC" both start with it.
-        {"grade prefix",
-         [](Form2& f) { return f.feditGrade2; },
-         "n",
-         "(dbo.OPTGRADE.GRADE LIKE '%n%')",
-         {"L1", "L2"}},
-        {"grade part",
-         [](Form2& f) { return f.feditGrade2; },
-         "+",
-         "(dbo.OPTGRADE.GRADE LIKE '%+%')",
-         {"L5"}},
-        {"grade case",
-         [](Form2& f) { return f.feditGrade2; },
-         "ss",
-         "(dbo.OPTGRADE.GRADE LIKE '%ss%')",
-         {"L4"}},
+        // Prefixes of an entry ("NA" and "NC", "REG" and "REJ", "PE - Peas") stay as typed.
+        {&Form2::feditGrade2, "n", "(dbo.OPTGRADE.GRADE LIKE '%n%')", "L1 L2"},
+        {&Form2::feditGrade2, "ss", "(dbo.OPTGRADE.GRADE LIKE '%ss%')", "L4"},
         // The pallet status is searched in upper case, whatever the box shows.
-        {"pallet status prefix",
-         [](Form2& f) { return f.cboPalletStatus; },
-         "re",
-         "(dbo.OPTPALLETSTATUS.PALLETSTATUS LIKE '%RE%')",
-         {"L1", "L2", "L5"}},
-        {"pallet status part",
-         [](Form2& f) { return f.cboPalletStatus; },
-         "ol",
-         "(dbo.OPTPALLETSTATUS.PALLETSTATUS LIKE '%OL%')",
-         {"L3", "L4"}},
-        {"pallet status case",
-         [](Form2& f) { return f.cboPalletStatus; },
-         "hold",
-         "(dbo.OPTPALLETSTATUS.PALLETSTATUS LIKE '%HOLD%')",
-         {"L3", "L4"}},
+        {&Form2::cboPalletStatus, "re", "(dbo.OPTPALLETSTATUS.PALLETSTATUS LIKE '%RE%')",
+         "L1 L2 L5"},
+        {&Form2::cboPalletStatus, "hold", "(dbo.OPTPALLETSTATUS.PALLETSTATUS LIKE '%HOLD%')",
+         "L3 L4"},
         // The category is the first two characters of the box's text.
-        {"category prefix",
-         [](Form2& f) { return f.cboCategory; },
-         "P",
-         "(dbo.ICITEM.CATEGORY LIKE '%P%')",
-         {"L1", "L2"}},
-        {"category part",
-         [](Form2& f) { return f.cboCategory; },
-         "X",
-         "(dbo.ICITEM.CATEGORY LIKE '%X%')",
-         {"L2"}},
-        {"category case",
-         [](Form2& f) { return f.cboCategory; },
-         "pe - peas",
-         "(dbo.ICITEM.CATEGORY LIKE '%pe%')",
-         {"L1"}},
+        {&Form2::cboCategory, "P", "(dbo.ICITEM.CATEGORY LIKE '%P%')", "L1 L2"},
+        {&Form2::cboCategory, "pe - peas", "(dbo.ICITEM.CATEGORY LIKE '%pe%')", "L1"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        QComboBox* combo = c.combo(*form);
+        SCOPED_TRACE(c.typed.toStdString());
+        QComboBox* combo = form.get()->*c.combo;
         combo->setEditText(QString());
-        typeAndSearch(combo, c.typed);
-        EXPECT_EQ(combo->currentText().toStdString(), c.typed.toStdString());
+        combo->setFocus();
+        QTest::keyClicks(combo->lineEdit(), c.typed);
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Tab);  // leaving the box keeps the text
+        ASSERT_FALSE(combo->lineEdit()->hasFocus());
+        EXPECT_EQ(search(), c.lots);
+        EXPECT_EQ(combo->currentText(), c.typed);
         const QString statement = form->txtSQLQuery->toPlainText();
-        EXPECT_TRUE(statement.contains(c.clause))
-            << statement.mid(statement.indexOf("WHERE")).toStdString();
-        EXPECT_EQ(lotNumbers().join(' ').toStdString(), c.lots.join(' ').toStdString());
+        EXPECT_TRUE(statement.contains(c.clause)) << statement.toStdString();
         combo->setEditText(QString());
     }
-    EXPECT_TRUE(messages.entries.empty()) << messages.texts().join('|').toStdString();
+    EXPECT_EQ(messages.texts(), QStringList());
 }
 
 TEST_F(DropDownCriteriaTest, ChoosingAnEntryPutsItsTextInTheBox) {
@@ -157,16 +94,14 @@ TEST_F(DropDownCriteriaTest, ChoosingAnEntryPutsItsTextInTheBox) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
         const QModelIndex second = list->model()->index(1, 0);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(second).center());
-        EXPECT_EQ(combo->currentText().toStdString(), second.data().toString().toStdString());
+        EXPECT_EQ(combo->currentText(), second.data().toString());
         EXPECT_FALSE(list->isVisible());
     }
-    QTest::mouseClick(form->GoButton1, Qt::LeftButton);
     // "A+" of the grades, "REG" of the statuses, "PE - Peas" of the categories.
+    EXPECT_EQ(search(), "");
     EXPECT_TRUE(form->txtSQLQuery->toPlainText().contains("(dbo.ICITEM.CATEGORY LIKE '%PE%')"));
-    EXPECT_EQ(lotNumbers().join(' ').toStdString(), "");
     form->feditGrade2->setEditText(QString());
-    QTest::mouseClick(form->GoButton1, Qt::LeftButton);
-    EXPECT_EQ(lotNumbers().join(' ').toStdString(), "L1");
+    EXPECT_EQ(search(), "L1");
 }
 
 }  // namespace

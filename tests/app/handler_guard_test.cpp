@@ -26,21 +26,19 @@ TEST(HandlerGuard, FailureIsReportedAndTheProgramGoesOn) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(status.text(), "");
     EXPECT_EQ(written, "first rows") << "what the handler wrote stays";
-    ASSERT_EQ(messages.entries.size(), 1u);
-    EXPECT_EQ(messages.entries[0].title, "TEST  quorvan");
-    EXPECT_EQ(messages.entries[0].text, "Search: Invalid column name 'X'.");
-
     title = "LATER  quorvan";
     EXPECT_FALSE(guard.run("Finder", [] { throw qv::host::HostError("view IC0999 unknown"); }));
-    EXPECT_EQ(messages.entries.back().title, "LATER  quorvan");
-    EXPECT_EQ(messages.entries.back().text, "Finder: view IC0999 unknown");
     EXPECT_FALSE(guard.run("Other", [] { throw 42; }));
-    EXPECT_EQ(messages.entries.back().text, "Other: unexpected error");
-
     status.setText("done");
     EXPECT_TRUE(guard.run("Fine", [] {}));
-    EXPECT_EQ(messages.entries.size(), 3u);
     EXPECT_EQ(status.text(), "done");
+
+    QStringList reported;
+    for (const auto& message : messages.entries)
+        reported << message.title + " / " + message.text;
+    EXPECT_EQ(reported, QStringList({"TEST  quorvan / Search: Invalid column name 'X'.",
+                                     "LATER  quorvan / Finder: view IC0999 unknown",
+                                     "LATER  quorvan / Other: unexpected error"}));
 }
 
 }  // namespace

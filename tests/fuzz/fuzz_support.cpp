@@ -9,28 +9,9 @@
 
 namespace qv::tests {
 
-QString typedText(const std::uint8_t* data, std::size_t size) {
-    return QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
-}
+namespace {
 
-QStringList typedTexts(const std::uint8_t* data, std::size_t size, qsizetype count) {
-    QStringList parts = typedText(data, size).split(u'\n');
-    while (parts.size() < count)
-        parts.append(QString());
-    while (parts.size() > count)
-        parts[count - 1] += u'\n' + parts.takeAt(count);
-    return parts;
-}
-
-void require(bool ok, const char* what, const QString& detail) {
-    if (ok)
-        return;
-    constexpr qsizetype kShown = 2000;  // libFuzzer keeps the whole input anyway
-    std::fprintf(stderr, "fuzz check failed: %s\n%s%s\n", what, qPrintable(detail.left(kShown)),
-                 detail.size() > kShown ? " ..." : "");
-    std::abort();
-}
-
+// The SQL without the contents of its '...' literals ('' inside one is part of it).
 QString statementShape(const QString& sql) {
     QString shape;
     bool inLiteral = false;
@@ -48,8 +29,24 @@ QString statementShape(const QString& sql) {
     return shape;
 }
 
-QString harmlessText(const QString& typed) {
-    return QString(typed.size(), u'x');
+}  // namespace
+
+QStringList typedTexts(const std::uint8_t* data, std::size_t size, qsizetype count) {
+    QStringList parts = typedText(data, size).split(u'\n');
+    while (parts.size() < count)
+        parts.append(QString());
+    while (parts.size() > count)
+        parts[count - 1] += u'\n' + parts.takeAt(count);
+    return parts;
+}
+
+void require(bool ok, const char* what, const QString& detail) {
+    if (ok)
+        return;
+    constexpr qsizetype kShown = 2000;  // libFuzzer keeps the whole input anyway
+    std::fprintf(stderr, "fuzz check failed: %s\n%s%s\n", what, qPrintable(detail.left(kShown)),
+                 detail.size() > kShown ? " ..." : "");
+    std::abort();
 }
 
 void requireSafeStatement(const QString& built, const QString& builtFromHarmless) {

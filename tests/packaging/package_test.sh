@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package into a temporary folder and checks what a user gets from it:
-# every file in its place with its mode and owned by root, nothing else; the desktop entry
-# valid and pointing at the installed program and icon; the icon renderings PNGs of their
-# size; the control fields with computed dependencies; and the installed generator and
-# T-SQL extension working together as the README shows.
+# Builds the Debian package into a temporary folder and checks what a user gets: the files, their
+# modes and owner, the desktop entry and icons, the control fields, and the installed generator
+# and T-SQL extension working together as the README shows.
 # Usage: package_test.sh BUILD_DIR VERSION
 set -euo pipefail
 
@@ -11,15 +9,14 @@ build="$(cd "$1" && pwd)"
 version="$2"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
+sizes="16 24 32 48 64 128 256"
 
 failures=0
 check() {  # check DESCRIPTION COMMAND...: runs the command, reports and counts a failure
-    local what="$1"
-    shift
-    if "$@" >"$work/check.log" 2>&1; then
-        echo "ok: $what"
+    if "${@:2}" >"$work/check.log" 2>&1; then
+        echo "ok: $1"
     else
-        echo "FAIL: $what"
+        echo "FAIL: $1"
         sed 's/^/    /' "$work/check.log"
         failures=$((failures + 1))
     fi
@@ -29,34 +26,26 @@ command -v desktop-file-validate >/dev/null || {
     echo "desktop-file-validate is missing: scripts/setup.sh installs desktop-file-utils" >&2
     exit 1
 }
-
-if ! cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1; then
-    cat "$work/cpack.log"
-    exit 1
-fi
+cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; exit 1; }
 arch="$(dpkg --print-architecture)"
 deb="$work/out/quorvan_${version}_${arch}.deb"
 [ -f "$deb" ] || { echo "FAIL: no $deb"; ls "$work/out"; exit 1; }
 
 # Every regular file with its mode, and nothing more: a stray or missing file shows as a diff.
 {
-    for f in usr/bin/quorvan usr/bin/quorvan-demo; do echo "-rwxr-xr-x $f"; done
-    for f in usr/lib/quorvan/quorvan_tsql.so \
-        usr/share/quorvan/TALLORIN9DOC.txt usr/share/quorvan/site-views.sql \
-        usr/share/applications/quorvan.desktop usr/share/doc/quorvan/README.md \
-        usr/share/icons/hicolor/scalable/apps/quorvan.svg; do
-        echo "-rw-r--r-- $f"
-    done
-    for size in 16 24 32 48 64 128 256; do
-        echo "-rw-r--r-- usr/share/icons/hicolor/${size}x${size}/apps/quorvan.png"
-    done
+    printf -- '-rwxr-xr-x usr/bin/%s\n' quorvan quorvan-demo
+    printf -- '-rw-r--r-- usr/%s\n' lib/quorvan/quorvan_tsql.so share/quorvan/TALLORIN9DOC.txt \
+        share/quorvan/site-views.sql share/applications/quorvan.desktop \
+        share/doc/quorvan/README.md share/icons/hicolor/scalable/apps/quorvan.svg
+    for size in $sizes; do printf -- '-rw-r--r-- usr/share/icons/hicolor/%s/apps/quorvan.png\n' \
+        "${size}x${size}"; done
 } | sort >"$work/expected"
 dpkg-deb -c "$deb" >"$work/listing"
 awk '$1 ~ /^-/ { sub(/^\.\//, "", $6); print $1, $6 }' "$work/listing" | sort >"$work/files"
 check "the package holds exactly the expected files, with their modes" \
     diff "$work/expected" "$work/files"
-check "every entry belongs to root" \
-    test -z "$(awk '$2 != "root/root"' "$work/listing")"
+check "every entry belongs to root" test -z "$(awk '$2 != "root/root"' "$work/listing")"
 check "every folder is rwxr-xr-x" \
     test -z "$(awk '$1 ~ /^d/ && $1 != "drwxr-xr-x"' "$work/listing")"
 
@@ -64,13 +53,13 @@ field() { dpkg-deb -f "$deb" "$1"; }
 check "package name, version and architecture" \
     test "$(field Package) $(field Version) $(field Architecture)" = "quorvan $version $arch"
 depends="$(field Depends)"
-check "Qt widgets and SQL come from the binaries, with their versions (dpkg-shlibdeps)" \
-    bash -c 'grep -Eq "(^|, )libqt6widgets6 \(>= [0-9.]+\)" <<<"$1" &&
-             grep -Eq "(^|, )libqt6sql6 \(>= [0-9.]+\)" <<<"$1"' _ "$depends"
-check "the run-time plugins are required: SQL drivers and the window system" \
-    bash -c 'for p in libqt6sql6-sqlite libqt6sql6-odbc qt6-qpa-plugins libc6; do
-                 grep -Eq "(^|, )$p( |,|$)" <<<"$1" || { echo "no $p in: $1"; exit 1; }
-             done' _ "$depends"
+echo "Depends: $depends"
+# Qt widgets and SQL come from the binaries with their versions (dpkg-shlibdeps); the run-time
+# plugins are required: the SQL drivers and the window system.
+for dep in 'libqt6widgets6 \(>= [0-9.]+\)' 'libqt6sql6 \(>= [0-9.]+\)' libqt6sql6-sqlite \
+    libqt6sql6-odbc qt6-qpa-plugins libc6; do
+    check "Depends: $dep" grep -Eq "(^|, )$dep( |,|$)" <<<"$depends"
+done
 check "FreeTDS and a spreadsheet application are recommended" \
     grep -Eq '(^|, )tdsodbc(,|$).*libreoffice-calc' <<<"$(field Recommends)"
 
@@ -78,19 +67,15 @@ root="$work/root"
 dpkg-deb -x "$deb" "$root"
 desktop="$root/usr/share/applications/quorvan.desktop"
 check "desktop-file-validate passes" desktop-file-validate "$desktop"
-exec_name="$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")"
-icon_name="$(sed -n 's/^Icon=//p' "$desktop")"
-check "the desktop entry starts the installed program" test -x "$root/usr/bin/$exec_name"
+check "the desktop entry starts the installed program" \
+    test -x "$root/usr/bin/$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")"
 check "the desktop entry's icon is installed" \
-    test -f "$root/usr/share/icons/hicolor/scalable/apps/$icon_name.svg"
-
-png_size() {  # the width and height in a PNG's header
-    od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d\n", ($1*2^24)+($2*2^16)+($3*2^8)+$4, ($5*2^24)+($6*2^16)+($7*2^8)+$8 }'
-}
-for size in 16 24 32 48 64 128 256; do
+    test -f "$root/usr/share/icons/hicolor/scalable/apps/$(sed -n 's/^Icon=//p' "$desktop").svg"
+for size in $sizes; do  # the PNG signature, then the width and height from the header
     png="$root/usr/share/icons/hicolor/${size}x${size}/apps/quorvan.png"
     check "the ${size} px icon is a PNG of that size" \
-        test "$(head -c 8 "$png" | od -An -tx1 | tr -d ' ')$(png_size "$png")" = "89504e470d0a1a0a${size}x${size}"
+        test "$(od -An -tx1 -N24 "$png" | tr -d ' \n' | cut -c1-16,33-48)" = \
+        "89504e470d0a1a0a$(printf '%08x%08x' "$size" "$size")"
 done
 
 check "the installed generator writes a company" \
