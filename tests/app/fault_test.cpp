@@ -38,13 +38,6 @@
 namespace qv::app {
 namespace {
 
-QByteArray checksum(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly)
-               ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
-               : QByteArray();
-}
-
 class FaultTest : public tests::SignedOnWindowTest {
 protected:
     void SetUp() override {
@@ -125,7 +118,7 @@ TEST_F(FaultTest, CompanyFileFaultsAreNamedAndPassWithTheFault) {
             SCOPED_TRACE(std::string(f.fault) + " / " + c.what.toStdString());
             form->lblStatus->setText("before");
             f.make();
-            const QByteArray faulty = checksum(file);
+            const QByteArray faulty = company.checksum();
             // A second into a lock's wait, the window answers or shows the hourglass.
             std::atomic<bool> answered = false;
             bool answeredOrBusy = true;
@@ -148,12 +141,12 @@ TEST_F(FaultTest, CompanyFileFaultsAreNamedAndPassWithTheFault) {
                 << said[0].toStdString();
             EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
             EXPECT_EQ(form->lblStatus->text(), "");
-            EXPECT_EQ(checksum(file), faulty) << "written to";
+            EXPECT_EQ(company.checksum(), faulty) << "written to";
             f.undo();
             EXPECT_EQ(run(c.command), QStringList{});
         }
     }
-    EXPECT_EQ(checksum(file), QCryptographicHash::hash(original, QCryptographicHash::Sha256));
+    EXPECT_EQ(company.checksum(), QCryptographicHash::hash(original, QCryptographicHash::Sha256));
 }
 
 TEST_F(FaultTest, OtherFaultsAreNamedAndPassWithTheFault) {
