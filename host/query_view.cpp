@@ -3,6 +3,7 @@
 #include "host/filter.h"
 #include "host/host_error.h"
 #include "host/view_catalog.h"
+#include "platform/busy_pointer.h"
 
 #include <QSqlError>
 #include <QSqlIndex>
@@ -31,6 +32,8 @@ std::unique_ptr<View> openCompanyView(const QString& companyId, const DatabaseSe
     const ViewDefinition* definition = findViewDefinition(viewId);
     if (!definition)
         throw HostError(QStringLiteral("unknown view %1").arg(viewId));
+    // Opening reads the table's columns: the first wait on a locked company.
+    const platform::BusyPointer busy;
     std::unique_ptr<Connection> connection;
     try {
         connection = Connection::open(connectionString(companyId), setting);
@@ -65,6 +68,7 @@ QSqlQuery QueryView::newQuery() const {
 QStringList QueryView::start(QSqlQuery& query, const QString& statement) {
     cursor_.reset();
     onRecord_ = false;
+    const platform::BusyPointer busy;
     if (!(statement.isEmpty() ? query.exec() : query.exec(statement)))
         fail(errorText(query.lastError()));
     QStringList columns;

@@ -4,7 +4,9 @@
 
 #include <sqlite3.h>
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 
 #include <stdexcept>
 
@@ -28,6 +30,13 @@ TestCompany::~TestCompany() = default;
 
 QString TestCompany::path() const {
     return dir_.filePath("TEST.sqlite");
+}
+
+QByteArray TestCompany::checksum() const {
+    QFile file(path());
+    return file.open(QIODevice::ReadOnly)
+               ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
+               : QByteArray();
 }
 
 QString TestCompany::folder() const {

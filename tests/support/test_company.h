@@ -6,6 +6,7 @@
 #include "data/company_writer.h"
 #include "platform/database.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -20,8 +21,9 @@ public:
     TestCompany(const TestCompany&) = delete;
     TestCompany& operator=(const TestCompany&) = delete;
 
-    QString path() const;    // the database file
-    QString folder() const;  // the company folder, holding BMP/brisvale.bmp
+    QString path() const;         // the database file
+    QByteArray checksum() const;  // of the database file, to show that nothing wrote to it
+    QString folder() const;       // the company folder, holding BMP/brisvale.bmp
     qv::platform::DatabaseSetting setting() const {
         return qv::platform::DatabaseSetting::sqlite(path());
     }

@@ -1,0 +1,216 @@
+// Awkward typed text on the real window, offscreen: every criteria field, the order field,
+// every finder's search box, and a printout of such a search. Each gives the search the text
+// means (literally, but for LIKE's wildcards in what reaches a statement) or a message, and
+// the company file is never written.
+#include "app/drilldown_commands.h"
+#include "app/order_panel.h"
+#include "app/report_commands.h"
+#include "app/search_commands.h"
+#include "host/field_edit_control.h"
+#include "host/go_button.h"
+#include "platform/clock.h"
+#include "report/printout.h"
+#include "search/lot_list_model.h"
+#include "tests/app/signed_on_window.h"
+#include "tests/support/recording_spreadsheet_app.h"
+#include "tests/support/workbook_reader.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+namespace qv::app {
+namespace {
+
+using host::FieldEditControl;
+
+// Each is stored in every text field of one lot (its lot number too), of its item,
+// location and option values, and as the number of one open order.
+const QStringList kStored = {"O'Bri", "5\" pin", "9%1", "901",          "A_C",
+                             "ABC",   "[Q",      "[Z]", u"B\u0001C"_qs, u"倉Ωé🍎"_qs};
+
+QStringList sorted(QStringList texts) {
+    texts.sort();
+    return texts;
+}
+
+class BadInputTest : public tests::SignedOnWindowTest {
+protected:
+    void SetUp() override {
+        for (const QString& value : kStored) {
+            company.addItem(value, "Item", "EA", value);
+            company.addLocation(value, "Store");
+            company.addLot(value, value, value, 1);
+            for (const char* field : {"GRADE", "PRODCODE", "CUSTCODE", "PALLETSTATUS"})
+                company.addLotField(value, field, value);
+            company.addOptionValue("CUSTCODE", value);
+            company.addOrder({.ordUniq = kStored.indexOf(value) + 1,
+                              .orderNumber = value,
+                              .customer = "10927",
+                              .ordDate = 20261201});
+        }
+        ASSERT_NO_FATAL_FAILURE(signOn());
+        form->findChild<ReportCommands*>()->setSpreadsheetApp(spreadsheet);
+        form->show();
+        before = company.checksum();
+    }
+
+    // The lot numbers the list shows.
+    QStringList listed() const {
+        QStringList lots;
+        for (int row = 0; row < form->lotList->rowCount(); ++row)
+            lots << form->lotList->cellText(row, 3).trimmed();
+        return sorted(lots);
+    }
+
+    // Presses a field's finder button; in the finder, reads the first column of the rows it
+    // lists, types `search` into its search box, reads them again and chooses the current
+    // row when `choose`, else cancels.
+    std::pair<QStringList, QStringList> finderRows(FieldEditControl* field, const QString& search,
+                                                   bool choose = false) {
+        std::pair<QStringList, QStringList> rows;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            auto* table = dialog->findChild<QTableView*>("finderTable");
+            // The product-code finder lists the field's name first, then its value.
+            const int column = field == form->feditProdCode2 ? 1 : 0;
+            const auto read = [table, column] {
+                QStringList texts;
+                for (int row = 0; row < table->model()->rowCount(); ++row)
+                    texts << table->model()->index(row, column).data().toString().trimmed();
+                return sorted(texts);
+            };
+            rows.first = read();
+            dialog->findChild<QLineEdit*>("finderSearch")->setText(search);
+            rows.second = read();
+            if (choose && !rows.second.isEmpty())
+                QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+            else
+                dialog->reject();
+        });
+        field->pressButton(FieldEditControl::kFinderButton);
+        return rows;
+    }
+
+    const platform::FixedToday today{QDate(2026, 12, 5)};
+    tests::RecordingSpreadsheetApp spreadsheet;
+    QByteArray before;
+};
+
+TEST_F(BadInputTest, TypedTextIsSearchedForAsMeantAndNothingIsWritten) {
+    const QString lone = u"A"_qs + QChar(0xD800);
+    const struct {
+        QString typed;
+        QStringList found;    // through a statement: LIKE's % _ [ ] stay wildcards
+        QStringList literal;  // in a finder's search box
+        bool inCriteria = true;
+    } cases[] = {
+        {"O'Br", {"O'Bri"}, {"O'Bri"}},
+        {"5\"", {"5\" pin"}, {"5\" pin"}},
+        {"9%1", {"9%1", "901"}, {"9%1"}},
+        {"A_C", {"ABC", "A_C"}, {"A_C"}},
+        {"[Q", {"[Q"}, {"[Q"}},
+        {"[Z]", {"[Z]"}, {"[Z]"}},
+        {"Z]", {"[Z]"}, {"[Z]"}},
+        {QString(10000, u'x'), {}, {}},
+        {u"B\u0001C"_qs, {u"B\u0001C"_qs}, {u"B\u0001C"_qs}},
+        {u"ωÉ"_qs, {u"倉Ωé🍎"_qs}, {u"倉Ωé🍎"_qs}},
+        {u"🍎"_qs, {u"倉Ωé🍎"_qs}, {u"倉Ωé🍎"_qs}},
+        {QString(QChar(0)), {}, {}, false},
+        {lone, {}, {}, false},
+    };
+    FieldEditControl* const fields[] = {form->feditLocation2, form->feditItemNum2,
+                                        form->feditLotNum2, form->feditProdCode2,
+                                        form->feditBCustomer2};
+    // Every criterion: the field-edit controls, then the combo boxes.
+    std::vector<std::pair<QWidget*, std::function<void(const QString&)>>> criteria;
+    for (FieldEditControl* field : fields)
+        criteria.emplace_back(field, [field](const QString& text) { field->setValue(text); });
+    for (QComboBox* combo : {form->feditGrade2, form->cboPalletStatus, form->cboCategory})
+        criteria.emplace_back(combo, [combo](const QString& text) { combo->setEditText(text); });
+    const QString nothing = "0 Records - Nothing Available for this selection ";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.left(20).toStdString());
+        const QStringList none = c.found.isEmpty() ? QStringList{nothing} : QStringList{};
+        messages.entries.clear();
+        if (c.inCriteria) {
+            // Every criterion alone, then a printout of the last search.
+            for (const auto& [control, type] : criteria) {
+                type(c.typed);
+                form->GoButton1->click();
+                EXPECT_EQ(listed(), c.found) << control->objectName().toStdString();
+                EXPECT_EQ(messages.texts(), none) << control->objectName().toStdString();
+                messages.entries.clear();
+                type({});
+            }
+            form->cmdPrint2->click();
+            if (c.found.isEmpty()) {
+                EXPECT_EQ(messages.texts(),
+                          QStringList{QString::fromUtf16(report::kNoRecordsFound)});
+            } else {
+                ASSERT_FALSE(spreadsheet.shown.isEmpty())
+                    << messages.texts().join('|').toStdString();
+                const QJsonObject cells =
+                    tests::readWorkbook(spreadsheet.shown.last())["cells"].toObject();
+                QStringList values;
+                for (const QJsonValue& cell : cells)
+                    values << cell["value"].toVariant().toString().trimmed();
+                // Control characters are written in the format's own escape, which
+                // spreadsheet applications read back as the character.
+                for (QString lot : c.found)
+                    EXPECT_TRUE(values.contains(lot.replace(QChar(1), "_x0001_")))
+                        << values.join('|').toStdString();
+                // A drill-down on every cell of the first row: the summaries of its values.
+                QWidget* rows = form->ListView1->viewport();
+                for (int column = 1; column < form->lotList->columnCount(); ++column) {
+                    const QModelIndex index = form->lotList->index(0, column);
+                    form->ListView1->scrollTo(index);
+                    const QPoint cell = form->ListView1->visualRect(index).center();
+                    QTest::mouseClick(rows, Qt::LeftButton, {}, cell);
+                    QTest::mouseDClick(rows, Qt::LeftButton, {}, cell);
+                }
+                EXPECT_EQ(messages.texts(), QStringList{})
+                    << messages.texts().join('|').toStdString();
+            }
+            emptyCriteriaAndSummaries(*form);
+            messages.entries.clear();
+        }
+        // The finders: the field's text filters what they list, their search box the rest.
+        const QStringList all = sorted(kStored);
+        for (FieldEditControl* field : fields) {
+            field->setValue(c.inCriteria ? c.typed : QString());
+            const auto rows = finderRows(field, c.typed);
+            EXPECT_EQ(rows.first, c.inCriteria ? c.found : all)
+                << field->objectName().toStdString();
+            EXPECT_EQ(rows.second, c.literal) << field->objectName().toStdString();
+            field->setValue({});
+        }
+        // The order field: a chosen order shows with its lines.
+        form->orderPanel->feditOrder->setValue(c.typed);
+        const auto orders = finderRows(form->orderPanel->feditOrder, c.typed, true);
+        EXPECT_EQ(orders.first, c.found);
+        EXPECT_EQ(orders.second, c.literal);
+        if (!c.literal.isEmpty()) {
+            EXPECT_EQ(form->orderPanel->feditOrder->value().trimmed(), c.literal.first());
+        }
+        EXPECT_EQ(messages.texts(), QStringList{}) << messages.texts().join('|').toStdString();
+    }
+    EXPECT_EQ(company.checksum(), before);
+}
+
+}  // namespace
+}  // namespace qv::app
