@@ -117,22 +117,15 @@ TEST_F(ViewTest, FiltersSelectTheRightRecords) {
               "IC0370: filter error at position 1: unknown field ITEMNO");
 }
 
-TEST_F(ViewTest, SqlViewRunsOneStatement) {
+TEST_F(ViewTest, SqlViewRunsOneStatementAfterAnother) {
     auto view = link->openView("CS0120");
-    view->reset();
-    view->browse(
-        " SELECT COUNT(LOTNUM) AS [COUNT], SUM(QTYAVAIL) AS QTYTOTAL, NULL AS NOVALUE "
-        " FROM dbo.ICXLOT WHERE (dbo.ICXLOT.ITEMNUM = 'a100') ",
-        true);
-    view->internalSet(256);
+    view->browse(" SELECT NULL AS NOVALUE, ITEMNUM FROM dbo.ICXLOT WHERE ITEMNUM = 'b200' ", true);
     ASSERT_TRUE(view->fetch());
-    EXPECT_EQ(view->field("count").toInt(), 2);
-    EXPECT_DOUBLE_EQ(view->field("QTYTOTAL").toDouble(), 15.5);
     EXPECT_TRUE(view->field("NOVALUE").isNull());
-    EXPECT_FALSE(view->fetch());
-    // After the last record a field reads as null rather than failing.
-    EXPECT_TRUE(view->field("COUNT").isNull());
     EXPECT_TRUE(errorOf([&] { view->field("ITEMDESC"); }).contains("ITEMDESC"));
+    ASSERT_TRUE(view->fetch());
+    EXPECT_FALSE(view->fetch());
+    EXPECT_TRUE(view->field("itemnum").isNull());  // after the last record, rather than failing
 
     view->browse(" SELECT ORDNUMBER FROM dbo.OEORDH ORDER BY ORDUNIQ ", true);
     QStringList orders;
