@@ -2,66 +2,53 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace qv::host {
 namespace {
 
+using F = FinderField;
+
 TEST(CriteriaFinders, FilterCarriesTheValueTrimmedOrAsTyped) {
-    const struct {
-        FinderField field;
-        const char* value;
-        const char* filter;
-    } cases[] = {
-        {FinderField::LotNumber, "12", R"((LOTNUM LIKE "%12%" AND QTYLEVEL = 1))"},
-        {FinderField::LotNumber, "", R"((LOTNUM LIKE "%%" AND QTYLEVEL = 1))"},
-        {FinderField::LotNumber, " 12 ", R"((LOTNUM LIKE "% 12 %" AND QTYLEVEL = 1))"},
-        {FinderField::Location, " A1 ", R"((LOCATION LIKE "%A1%") AND (INACTIVE = 0))"},
-        {FinderField::ItemNumber, " A1 ", R"((ITEMNO LIKE "%A1%"))"},
-        {FinderField::ProdCode, " P ",
+    const std::tuple<F, const char*, const char*> cases[] = {
+        {F::LotNumber, " 12 ", R"((LOTNUM LIKE "% 12 %" AND QTYLEVEL = 1))"},
+        {F::Location, " A1 ", R"((LOCATION LIKE "%A1%") AND (INACTIVE = 0))"},
+        {F::ItemNumber, " A1 ", R"((ITEMNO LIKE "%A1%"))"},
+        {F::ProdCode, " P ",
          R"((OPTFIELD = "PRODCODE") AND (VALUE LIKE "% P %") AND (VALIFTEXT > "   "))"},
-        {FinderField::Customer, " C ", R"((OPTFIELD = "CUSTCODE") AND (VALUE LIKE "% C %"))"},
+        {F::Customer, " C ", R"((OPTFIELD = "CUSTCODE") AND (VALUE LIKE "% C %"))"},
         // A double quote is doubled: the filter language reads it back as one.
-        {FinderField::ItemNumber, R"( 5" PIPE)", R"((ITEMNO LIKE "%5"" PIPE%"))"},
+        {F::ItemNumber, R"( 5" PIPE)", R"((ITEMNO LIKE "%5"" PIPE%"))"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(finderFilter(criteriaFinder(c.field), c.value).toStdString(), c.filter);
+    for (const auto& [field, value, filter] : cases)
+        EXPECT_EQ(finderFilter(criteriaFinder(field), value).toStdString(), filter);
 }
 
 TEST(CriteriaFinders, ButtonCodeAndStatusDecideWhatHappens) {
-    const struct {
-        FinderField field;
-        int code;
-        int status;
-        ButtonAction action;
-    } cases[] = {
-        {FinderField::LotNumber, 4, 0, ButtonAction::Find},
-        {FinderField::LotNumber, 5, 0, ButtonAction::Clear},
-        {FinderField::LotNumber, 4, 1, ButtonAction::None},
-        {FinderField::LotNumber, 5, 3, ButtonAction::None},
-        {FinderField::Customer, 5, 1, ButtonAction::None},
-        {FinderField::Location, 5, 3, ButtonAction::Clear},  // clears whatever the status
-        {FinderField::Location, 4, 3, ButtonAction::None},
-        {FinderField::ItemNumber, 7, 0, ButtonAction::None},
+    const std::tuple<F, int, int, ButtonAction> cases[] = {
+        {F::LotNumber, 4, 0, ButtonAction::Find}, {F::LotNumber, 5, 0, ButtonAction::Clear},
+        {F::LotNumber, 4, 1, ButtonAction::None}, {F::Customer, 5, 1, ButtonAction::None},
+        {F::Location, 5, 3, ButtonAction::Clear},  // clears whatever the status
+        {F::Location, 4, 3, ButtonAction::None},  {F::ItemNumber, 7, 0, ButtonAction::None},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(buttonAction(criteriaFinder(c.field), c.code, c.status), c.action)
-            << int(c.field) << " code " << c.code << " status " << c.status;
+    for (const auto& [field, code, status, action] : cases)
+        EXPECT_EQ(buttonAction(criteriaFinder(field), code, status), action)
+            << int(field) << " code " << code << " status " << status;
 }
 
 TEST(CriteriaFinders, ChosenValuesGoToTheFieldAndItsLabel) {
     const struct {
-        FinderField field;
+        F field;
         QStringList returned;
-        std::optional<QString> value;
-        std::optional<QString> label;
+        std::optional<QString> value, label;
     } cases[] = {
-        {FinderField::LotNumber, {"ABC12XYZ", "A100"}, "ABC12", std::nullopt},
-        {FinderField::LotNumber, {"XYZ"}, "", std::nullopt},
-        {FinderField::LotNumber, {"AB"}, "", std::nullopt},  // no suffix to drop
-        {FinderField::Location, {"A1    ", "Aisle"}, "A1    ", std::nullopt},
-        {FinderField::ItemNumber, {"A100", "Peas "}, "A100", "Peas "},
-        {FinderField::ProdCode, {"PRODCODE", "P-1", "A100"}, "P-1", std::nullopt},
-        {FinderField::Customer, {" C ", " Cafe "}, "C", " Cafe "},
-        {FinderField::Customer, {}, std::nullopt, std::nullopt},  // cancelled
+        {F::LotNumber, {"ABC12XYZ", "A100"}, "ABC12", std::nullopt},
+        {F::LotNumber, {"AB"}, "", std::nullopt},  // no suffix to drop
+        {F::Location, {"A1    ", "Aisle"}, "A1    ", std::nullopt},
+        {F::ItemNumber, {"A100", "Peas "}, "A100", "Peas "},
+        {F::ProdCode, {"PRODCODE", "P-1", "A100"}, "P-1", std::nullopt},
+        {F::Customer, {" C ", " Cafe "}, "C", " Cafe "},
+        {F::Customer, {}, std::nullopt, std::nullopt},  // cancelled
     };
     for (const auto& c : cases) {
         const FinderChoice choice = finderChoice(c.field, c.returned);

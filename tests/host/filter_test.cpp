@@ -35,9 +35,7 @@ TEST(Filter, TranslatesWithEveryConstantBound) {
     EXPECT_EQ(translate("A<=1 AND B>2 AND C<3").sql, "(([A] <= ?) AND ([B] > ?) AND ([C] < ?))");
     EXPECT_TRUE(translate("   ").sql.isEmpty());
     EXPECT_EQ(parseFilter(QString(), kFields), nullptr);
-}
-
-TEST(Filter, AndBindsTighterThanOr) {
+    // AND binds tighter than OR.
     EXPECT_EQ(translate("A = 1 OR B = 2 AND C = 3").sql,
               "(([A] = ?) OR (([B] = ?) AND ([C] = ?)))");
     EXPECT_EQ(translate("(A = 1 OR B = 2) AND C = 3").sql,

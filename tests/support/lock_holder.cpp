@@ -1,57 +1,30 @@
 #include "tests/support/lock_holder.h"
 
-#include <QDeadlineTimer>
 #include <QStandardPaths>
-#include <QThread>
-
-#include <sqlite3.h>
 
 #include <stdexcept>
 
 namespace qv::tests {
-namespace {
-
-QString shellPath() {
-    return QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
-}
-
-// Whether a reader of the file is turned away at once.
-bool isLocked(const QString& databaseFile) {
-    sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(databaseFile.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    if (rc == SQLITE_OK)
-        rc = sqlite3_exec(db, "SELECT COUNT(*) FROM sqlite_master", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-    return rc == SQLITE_BUSY;
-}
-
-}  // namespace
 
 bool LockHolder::available() {
-    return !shellPath().isEmpty();
+    return !QStandardPaths::findExecutable("sqlite3").isEmpty();
 }
 
 LockHolder::LockHolder(const QString& databaseFile) {
-    shell_.start(shellPath(), {databaseFile});
-    if (!shell_.waitForStarted())
-        throw std::runtime_error("Cannot start the sqlite3 shell: " +
-                                 shell_.errorString().toStdString());
-    // The shell waits for more input with the transaction open. It waits in turn while the
-    // check below reads the file, or it would give up at once.
-    shell_.write(".timeout 10000\nBEGIN EXCLUSIVE;\n");
-    shell_.waitForBytesWritten();
-    const QDeadlineTimer deadline(10000);
-    while (!isLocked(databaseFile)) {
-        if (deadline.hasExpired() || shell_.state() != QProcess::Running)
+    shell_.start(QStandardPaths::findExecutable("sqlite3"), {databaseFile});
+    // The shell waits for a lock another connection holds, stops at the first error and keeps
+    // the transaction open while it waits for more input: the line comes once the lock is held.
+    shell_.write(".bail on\n.timeout 10000\nBEGIN EXCLUSIVE;\nSELECT 'locked';\n");
+    while (!shell_.canReadLine()) {
+        if (!shell_.waitForReadyRead(10000))
             throw std::runtime_error("The sqlite3 shell did not lock " +
-                                     databaseFile.toStdString());
-        QThread::msleep(20);
+                                     databaseFile.toStdString() + ": " +
+                                     shell_.errorString().toStdString());
     }
 }
 
 LockHolder::~LockHolder() {
     shell_.write("ROLLBACK;\n");
-    shell_.waitForBytesWritten();
     shell_.closeWriteChannel();
     if (!shell_.waitForFinished(10000))
         shell_.kill();

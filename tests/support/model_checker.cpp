@@ -3,35 +3,32 @@
 #include <cstring>
 
 namespace qv::tests {
-
 namespace {
 
 QStringList* capturedFindings = nullptr;
 QtMessageHandler previousHandler = nullptr;
 
 void collectTesterMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    const bool fromTester = context.category && std::strcmp(context.category, "qt.modeltest") == 0;
-    if (fromTester && type != QtDebugMsg && capturedFindings) {
+    if (type != QtDebugMsg && context.category &&
+        std::strcmp(context.category, "qt.modeltest") == 0)
         *capturedFindings << text;
-        return;
-    }
-    if (previousHandler)
+    else if (previousHandler)
         previousHandler(type, context, text);
+}
+
+QtMessageHandler capture(QStringList& findings) {
+    capturedFindings = &findings;
+    return previousHandler = qInstallMessageHandler(collectTesterMessages);
 }
 
 }  // namespace
 
-ModelChecker::Capture::Capture(QStringList& findings) {
-    capturedFindings = &findings;
-    previousHandler = qInstallMessageHandler(collectTesterMessages);
-}
-
-ModelChecker::Capture::~Capture() {
-    qInstallMessageHandler(previousHandler);
-    capturedFindings = nullptr;
-}
-
 ModelChecker::ModelChecker(QAbstractItemModel* model)
-    : tester_(model, QAbstractItemModelTester::FailureReportingMode::Warning) {}
+    : previous_(capture(findings_)),
+      tester_(model, QAbstractItemModelTester::FailureReportingMode::Warning) {}
+
+ModelChecker::~ModelChecker() {
+    qInstallMessageHandler(previous_);
+}
 
 }  // namespace qv::tests

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStringList>
 
 #include <stdexcept>
 #include <utility>
@@ -12,30 +11,28 @@
 namespace qv::tests {
 namespace {
 
-// The output of odbcinst (the unixODBC driver manager's tool) with the given arguments; throws
-// std::runtime_error saying why when it cannot be run.
-QString odbcinst(const QStringList& arguments) {
+// The "[name]" or "Key = value" lines odbcinst, the unixODBC driver manager's tool, lists for
+// arguments; throws std::runtime_error saying why when it cannot be run.
+QStringList odbcinst(const QStringList& arguments, const char* pattern) {
     QProcess process;
-    process.start(QStringLiteral("odbcinst"), arguments);
+    process.start("odbcinst", arguments);
     if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit)
         throw std::runtime_error("odbcinst cannot be run (" + process.errorString().toStdString() +
                                  "): the unixODBC driver manager is not installed");
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
+    const QRegularExpression line(pattern, QRegularExpression::MultilineOption);
+    QStringList found;
+    for (auto match = line.globalMatch(process.readAllStandardOutput()); match.hasNext();)
+        found << match.next().captured(1);
+    return found;
 }
 
 // The driver's name, or empty and why.
 std::pair<QString, std::string> findDriver(const QString& library, const QString& install) {
     try {
-        QStringList names;
-        static const QRegularExpression kSection(QStringLiteral(R"(^\[(.+)\]$)"),
-                                                 QRegularExpression::MultilineOption);
-        for (auto match = kSection.globalMatch(odbcinst({"-q", "-d"})); match.hasNext();)
-            names << match.next().captured(1);
+        const QStringList names = odbcinst({"-q", "-d"}, R"(^\[(.+)\]$)");
         for (const QString& name : names) {
-            static const QRegularExpression kDriver(QStringLiteral(R"(^Driver\s*=\s*(.*)$)"),
-                                                    QRegularExpression::MultilineOption);
-            const QString path = kDriver.match(odbcinst({"-q", "-d", "-n", name})).captured(1);
-            if (path.section(u'/', -1).contains(library))
+            const QStringList path = odbcinst({"-q", "-d", "-n", name}, R"(^Driver\s*=\s*(.*)$)");
+            if (!path.isEmpty() && path[0].section(u'/', -1).contains(library))
                 return {name, {}};
         }
         return {{},
@@ -57,9 +54,7 @@ QString registeredDriver(const QString& library, const QString& install, std::st
 }
 
 QString registeredSqlite3Driver(std::string& why) {
-    // odbcinst is asked once per process.
-    static const std::pair<QString, std::string> found =
-        findDriver(QStringLiteral("sqlite3odbc"), QStringLiteral("libsqliteodbc"));
+    static const auto found = findDriver("sqlite3odbc", "libsqliteodbc");  // asked once
     why = found.second;
     return found.first;
 }

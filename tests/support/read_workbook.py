@@ -15,8 +15,6 @@ def cell_facts(cell):
     return {
         "value": cell.value,
         "number_format": cell.number_format,
-        "font": cell.font.name,
-        "size": cell.font.sz,
         "bold": bool(cell.font.b),
         "align": cell.alignment.horizontal,
     }
@@ -45,8 +43,7 @@ def main(path):
     images = []
     for image in ws._images:
         anchor = image.anchor._from
-        images.append({"col": anchor.col, "row": anchor.row, "width": image.width,
-                       "height": image.height})
+        images.append({"col": anchor.col, "row": anchor.row, "width": image.width})
     facts = {
         "sheets": wb.sheetnames,
         "cells": cells,

@@ -33,7 +33,12 @@ public:
         entries.push_back({title, text, true, {}});
         return answer;
     }
-    QStringList texts() const;
+    QStringList texts() const {
+        QStringList out;
+        for (const Message& message : entries)
+            out << message.text;
+        return out;
+    }
 
     std::vector<Message> entries;
     bool answer = true;
@@ -43,12 +48,21 @@ public:
 // hold; each fallible step can be made to fail.
 class RecordingClipboardPort : public platform::ClipboardPort {
 public:
-    void prepare(const QString& text) override;
-    bool unlock() override;
-    bool open() override;
-    void empty() override;
-    void setText() override;
-    bool close() override;
+    void prepare(const QString& text) override {
+        steps << "prepare";
+        buffer_ = text;
+    }
+    bool unlock() override { return step("unlock", unlockFails); }
+    bool open() override { return step("open", openFails); }
+    void empty() override {
+        steps << "empty";
+        contents.reset();
+    }
+    void setText() override {
+        steps << "setText";
+        contents = buffer_;
+    }
+    bool close() override { return step("close", closeFails); }
 
     bool unlockFails = false;
     bool openFails = false;
@@ -57,6 +71,11 @@ public:
     std::optional<QString> contents;  // none: the clipboard is empty
 
 private:
+    bool step(const char* name, bool fails) {
+        steps << QString::fromLatin1(name);
+        return !fails;
+    }
+
     QString buffer_;
 };
 

@@ -8,6 +8,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -16,27 +17,20 @@ namespace {
 
 constexpr char kPreLogin = 0x12, kLogin7 = 0x10, kReply = 0x04;
 
-bool receive(int socket, char* data, int size) {
-    while (size > 0) {
-        const ssize_t got = recv(socket, data, size, 0);
-        if (got <= 0)
-            return false;
-        data += got;
-        size -= int(got);
-    }
-    return true;
-}
-
 // One packet's type and payload; type 0 when the driver hung up or took too long.
 std::pair<char, QByteArray> receivePacket(int socket) {
-    char header[8];
-    if (!receive(socket, header, 8))
+    const auto receive = [socket](QByteArray& data) {
+        for (qsizetype got = 0, now = 0; got < data.size(); got += now) {
+            if ((now = recv(socket, data.data() + got, data.size() - got, 0)) <= 0)
+                return false;
+        }
+        return true;
+    };
+    QByteArray header(8, '\0');
+    if (!receive(header))
         return {0, {}};
-    const int length = (uchar(header[2]) << 8 | uchar(header[3])) - 8;
-    QByteArray payload(length > 0 ? length : 0, '\0');
-    if (!receive(socket, payload.data(), int(payload.size())))
-        return {0, {}};
-    return {header[0], payload};
+    QByteArray payload(std::max(0, (uchar(header[2]) << 8 | uchar(header[3])) - 8), '\0');
+    return receive(payload) ? std::pair{header[0], payload} : std::pair<char, QByteArray>{0, {}};
 }
 
 QByteArray littleEndian(quint64 value, int bytes) {

@@ -17,34 +17,44 @@ namespace qv::tests {
 class TestCompany {
 public:
     TestCompany();
-    ~TestCompany();
     TestCompany(const TestCompany&) = delete;
     TestCompany& operator=(const TestCompany&) = delete;
 
-    QString path() const;         // the database file
+    QString path() const { return dir_.filePath("TEST.sqlite"); }  // the database file
     QByteArray checksum() const;  // of the database file, to show that nothing wrote to it
-    QString folder() const;       // the company folder, holding BMP/brisvale.bmp
+    // The company folder, holding BMP/brisvale.bmp.
+    QString folder() const { return dir_.filePath("TEST"); }
     qv::platform::DatabaseSetting setting() const {
         return qv::platform::DatabaseSetting::sqlite(path());
     }
 
     // Runs SQL on the writable handle (T-SQL functions registered).
-    void exec(const QString& sql);
+    void exec(const QString& sql) { qv::data::execSql(db_.get(), sql.toStdString()); }
 
     void addItem(const QString& itemNo, const QString& desc, const QString& stockUnit,
-                 const QString& category);
+                 const QString& category) {
+        writer_->item(
+            {.itemNo = itemNo, .desc = desc, .stockUnit = stockUnit, .category = category});
+    }
     void addLot(const QString& lotNum, const QString& itemNum, const QString& location, double qty,
                 int qtyLevel = 1, int stockDate = 20240101, int expiryDate = 20251231,
-                int onQuart = 0, int onQuartDate = 0);
+                int onQuart = 0, int onQuartDate = 0) {
+        writer_->lot({lotNum, itemNum, location, qty, qtyLevel, stockDate, expiryDate, onQuart,
+                      onQuartDate});
+    }
     // The item and location are taken from the lot, which must exist.
     void addLotField(const QString& lotNum, const QString& optField, const QString& value);
     void addOptionValue(const QString& optField, const QString& value,
-                        const QString& vdesc = QString());
-    void addCategory(const QString& code, const QString& desc);
-    void addLocation(const QString& code, const QString& desc, int inactive = 0);
+                        const QString& vdesc = QString()) {
+        writer_->optionValue(optField, value, vdesc);
+    }
+    void addCategory(const QString& code, const QString& desc) { writer_->category(code, desc); }
+    void addLocation(const QString& code, const QString& desc, int inactive = 0) {
+        writer_->location(code, desc, inactive);
+    }
     // Designated initialisers keep these short: addOrder({.ordUniq = 1, .orderNumber = ...}).
-    void addOrder(const qv::data::OrderRecord& order);
-    void addOrderLine(const qv::data::OrderLineRecord& line);
+    void addOrder(const qv::data::OrderRecord& order) { writer_->order(order); }
+    void addOrderLine(const qv::data::OrderLineRecord& line) { writer_->orderLine(line); }
 
 private:
     QTemporaryDir dir_;
