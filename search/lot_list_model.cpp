@@ -125,18 +125,25 @@ void LotListModel::appendRow(const LotRow& row) {
     ++storedCount_;
 }
 
-void LotListModel::endFill() {
+void LotListModel::showAppended() {
     if (order_.size() == storedCount_) {
         return;
     }
-    beginResetModel();
+    beginInsertRows({}, int(order_.size()), int(storedCount_ - 1));
     for (auto stored = std::uint32_t(order_.size()); stored < storedCount_; ++stored) {
         order_.push_back(stored);
     }
-    if (sorting_) {
+    endInsertRows();
+}
+
+void LotListModel::endFill() {
+    showAppended();
+    if (sorting_ && !order_.empty()) {
+        // As a new list: the view goes back to its top, where the columns are fitted.
+        beginResetModel();
         sortRows();
+        endResetModel();
     }
-    endResetModel();
 }
 
 QString LotListModel::cellText(int row, int column) const {

@@ -32,10 +32,12 @@ public:
 
     // Removes every row.
     void clear();
-    // Rows are appended unseen, then shown together (sorted, when sorting is on) at
-    // endFill(): telling the view row by row would cost more than the search itself.
-    // The first cell of a row is its number in this fill, and is derived, not stored.
+    // Rows are appended unseen, then shown in batches by showAppended(), after the rows
+    // already shown, in the order they came: telling the view row by row would cost more
+    // than the search itself. endFill() shows the rest and, when sorting is on, sorts them
+    // all. The first cell of a row is its number in this fill, and is derived, not stored.
     void appendRow(const LotRow& row);
+    void showAppended();
     void endFill();
 
     // The text of a cell, row counted as displayed.

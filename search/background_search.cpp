@@ -1,0 +1,133 @@
+#include "search/background_search.h"
+
+#include <QElapsedTimer>
+
+namespace qv::search {
+
+// Collects the rows on the worker and hands them over in batches.
+class BackgroundLotSearch::BatchSink final : public LotRowSink {
+public:
+    explicit BatchSink(BackgroundLotSearch& search) : search_(search) {}
+
+    void startRows() override { sinceFlush_.start(); }
+    void addRow(const LotRow& row) override {
+        batch_.push_back(row);
+        const int limit = flushed_ ? search_.batching_.batchRows : search_.batching_.firstRows;
+        if (int(batch_.size()) >= limit || sinceFlush_.elapsed() >= search_.batching_.batchMs)
+            flush();
+    }
+    void endRows() override { flush(); }
+
+private:
+    void flush() {
+        if (batch_.empty())
+            return;
+        flushed_ = true;
+        search_.push(std::exchange(batch_, {}));
+        sinceFlush_.restart();
+    }
+
+    BackgroundLotSearch& search_;
+    std::vector<LotRow> batch_;
+    QElapsedTimer sinceFlush_;
+    bool flushed_ = false;
+};
+
+BackgroundLotSearch::BackgroundLotSearch(QString connectionString,
+                                         platform::DatabaseSetting setting, QString statement,
+                                         SearchBatching batching)
+    : connectionString_(std::move(connectionString)),
+      setting_(std::move(setting)),
+      statement_(std::move(statement)),
+      batching_(batching) {}
+
+BackgroundLotSearch::~BackgroundLotSearch() {
+    stop();
+    wait();
+}
+
+void BackgroundLotSearch::start() {
+    worker_ = std::thread([this, token = stop_.get_token()] { run(token); });
+}
+
+void BackgroundLotSearch::stop() {
+    stop_.request_stop();
+    const std::lock_guard lock(mutex_);
+    if (connection_ != nullptr)
+        connection_->interrupt();
+}
+
+void BackgroundLotSearch::wait() {
+    if (worker_.joinable())
+        worker_.join();
+}
+
+std::vector<LotRow> BackgroundLotSearch::takeBatch() {
+    std::vector<LotRow> batch;
+    {
+        const std::lock_guard lock(mutex_);
+        if (batches_.empty())
+            return batch;
+        batch = std::move(batches_.front());
+        batches_.pop_front();
+    }
+    taken_.notify_all();
+    return batch;
+}
+
+LotSearchResult BackgroundLotSearch::result() const {
+    const std::lock_guard lock(mutex_);
+    if (failure_)
+        std::rethrow_exception(failure_);
+    return result_;
+}
+
+bool BackgroundLotSearch::push(std::vector<LotRow> batch) {
+    std::unique_lock lock(mutex_);
+    const auto room = [this] { return int(batches_.size()) < batching_.queuedBatches; };
+    if (!taken_.wait(lock, stop_.get_token(), room))
+        return false;
+    batches_.push_back(std::move(batch));
+    lock.unlock();
+    emit batchReady();
+    return true;
+}
+
+void BackgroundLotSearch::run(std::stop_token stop) {
+    LotSearchResult result;
+    std::exception_ptr failure;
+    try {
+        const auto connection = platform::Connection::open(connectionString_, setting_);
+        connection->setLockWaitHook([this] { emit waitingForLock(); });
+        {
+            const std::lock_guard lock(mutex_);
+            connection_ = connection.get();
+            if (stop.stop_requested())
+                connection->interrupt();
+        }
+        emit opened();
+        BatchSink sink(*this);
+        try {
+            result = runLotSearch(*connection, statement_, sink, stop);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        const std::lock_guard lock(mutex_);
+        connection_ = nullptr;
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    {
+        const std::lock_guard lock(mutex_);
+        // A statement interrupted by the stop fails; the user asked for that.
+        if (failure && stop.stop_requested()) {
+            failure = nullptr;
+            result.stopped = true;
+        }
+        result_ = result;
+        failure_ = failure;
+    }
+    emit finished();
+}
+
+}  // namespace qv::search
