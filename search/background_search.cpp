@@ -10,8 +10,8 @@ public:
     explicit BatchSink(BackgroundLotSearch& search) : search_(search) {}
 
     void startRows() override { sinceFlush_.start(); }
-    void addRow(const LotRow& row) override {
-        batch_.push_back(row);
+    void addRow(LotRow row) override {
+        batch_.push_back(std::move(row));
         const int limit = flushed_ ? search_.batching_.batchRows : search_.batching_.firstRows;
         if (int(batch_.size()) >= limit || sinceFlush_.elapsed() >= search_.batching_.batchMs)
             flush();

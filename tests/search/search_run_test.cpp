@@ -20,7 +20,7 @@ namespace {
 class RecordingSink : public qv::search::LotRowSink {
 public:
     void startRows() override { events << "start"; }
-    void addRow(const LotRow& row) override {
+    void addRow(LotRow row) override {
         events << "row " + row.cells[3];
         numbers << row.cells[0];
         rows[row.cells[3]] = QStringList(row.cells.begin(), row.cells.end());
