@@ -169,15 +169,15 @@ class LotListFill {
 public:
     explicit LotListFill(Form2& form) : form_(form), list_(*form.lotList) {}
 
-    void add(std::vector<search::LotRow> batch) {
+    void add(const search::LotRowBatch& batch) {
         if (!started_) {
             started_ = true;
             list_.clear();
             sinceShown_.start();
         }
-        for (const search::LotRow& row : batch)
-            list_.appendRow(row);
-        rows_ += qint64(batch.size());
+        for (int row = 0; row < batch.size(); ++row)
+            list_.appendRow(batch.row(row));
+        rows_ += batch.size();
         if (sinceShown_.elapsed() >= kShowEveryMs || shown_ == 0)
             show();
     }
@@ -236,7 +236,7 @@ search::LotSearchResult listWhileRunning(Form2& form, search::BackgroundLotSearc
         search.stop();
     search.wait();
     for (auto batch = search.takeBatch(); !batch.empty(); batch = search.takeBatch())
-        fill.add(std::move(batch));
+        fill.add(batch);
     fill.end();
     return search.result();
 }

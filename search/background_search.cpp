@@ -11,9 +11,9 @@ public:
 
     void startRows() override { sinceFlush_.start(); }
     void addRow(LotRow row) override {
-        batch_.push_back(std::move(row));
+        batch_.add(row);
         const int limit = flushed_ ? search_.batching_.batchRows : search_.batching_.firstRows;
-        if (int(batch_.size()) >= limit || sinceFlush_.elapsed() >= search_.batching_.batchMs)
+        if (batch_.size() >= limit || sinceFlush_.elapsed() >= search_.batching_.batchMs)
             flush();
     }
     void endRows() override { flush(); }
@@ -28,7 +28,7 @@ private:
     }
 
     BackgroundLotSearch& search_;
-    std::vector<LotRow> batch_;
+    LotRowBatch batch_;
     QElapsedTimer sinceFlush_;
     bool flushed_ = false;
 };
@@ -62,8 +62,26 @@ void BackgroundLotSearch::wait() {
         worker_.join();
 }
 
-std::vector<LotRow> BackgroundLotSearch::takeBatch() {
-    std::vector<LotRow> batch;
+void LotRowBatch::add(const LotRow& row) {
+    for (const QString& cell : row.cells) {
+        chars_.insert(chars_.end(), cell.utf16(), cell.utf16() + cell.size());
+        ends_.push_back(std::uint32_t(chars_.size()));
+    }
+}
+
+std::array<QStringView, kLotColumnCount> LotRowBatch::row(int index) const {
+    std::array<QStringView, kLotColumnCount> cells;
+    std::size_t cell = std::size_t(index) * kLotColumnCount;
+    std::uint32_t begin = cell == 0 ? 0 : ends_[cell - 1];
+    for (QStringView& view : cells) {
+        view = QStringView(chars_.data() + begin, ends_[cell] - begin);
+        begin = ends_[cell++];
+    }
+    return cells;
+}
+
+LotRowBatch BackgroundLotSearch::takeBatch() {
+    LotRowBatch batch;
     {
         const std::lock_guard lock(mutex_);
         if (batches_.empty())
@@ -82,7 +100,7 @@ LotSearchResult BackgroundLotSearch::result() const {
     return result_;
 }
 
-bool BackgroundLotSearch::push(std::vector<LotRow> batch) {
+bool BackgroundLotSearch::push(LotRowBatch batch) {
     std::unique_lock lock(mutex_);
     const auto room = [this] { return int(batches_.size()) < batching_.queuedBatches; };
     if (!taken_.wait(lock, stop_.get_token(), room))

@@ -9,6 +9,10 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringView>
+
+#include <array>
+#include <cstdint>
 
 #include <condition_variable>
 #include <deque>
@@ -19,6 +23,20 @@
 #include <vector>
 
 namespace qv::search {
+
+// Rows with their cells' texts end to end in one buffer: a batch crosses to the other
+// thread as two blocks, not as a string per cell.
+class LotRowBatch {
+public:
+    void add(const LotRow& row);
+    int size() const { return int(ends_.size() / kLotColumnCount); }
+    bool empty() const { return ends_.empty(); }
+    std::array<QStringView, kLotColumnCount> row(int index) const;
+
+private:
+    std::vector<char16_t> chars_;
+    std::vector<std::uint32_t> ends_;  // cell i is chars_[ends_[i - 1], ends_[i])
+};
 
 // How rows are batched: a first small batch, a screenful, so the list shows rows at once;
 // then up to batchRows rows or batchMs of reading, whichever comes first.
@@ -46,8 +64,8 @@ public:
     bool stopRequested() const { return stop_.stop_requested(); }
     const QString& statement() const { return statement_; }
 
-    // The rows of the oldest batch not yet taken; empty when there is none.
-    std::vector<LotRow> takeBatch();
+    // The oldest batch not yet taken; empty when there is none.
+    LotRowBatch takeBatch();
     // Waits for the worker to end; takeBatch then gives every row it read.
     void wait();
     // Once finished (or waited for): the run's result, or what it threw. A failure caused by
@@ -68,7 +86,7 @@ private:
     class BatchSink;
     void run(std::stop_token stop);
     // Hands a batch over, waiting while the lister is behind; false once stopped.
-    bool push(std::vector<LotRow> batch);
+    bool push(LotRowBatch batch);
 
     const QString connectionString_;
     const platform::DatabaseSetting setting_;
@@ -78,7 +96,7 @@ private:
     std::stop_source stop_;
     mutable std::mutex mutex_;
     std::condition_variable_any taken_;
-    std::deque<std::vector<LotRow>> batches_;
+    std::deque<LotRowBatch> batches_;
     platform::Connection* connection_ = nullptr;  // while the worker has one open
     LotSearchResult result_;
     std::exception_ptr failure_;

@@ -7,6 +7,9 @@
 #include "search/string_pool.h"
 
 #include <QAbstractTableModel>
+#include <QStringView>
+
+#include <array>
 
 #include <memory>
 #include <vector>
@@ -37,6 +40,7 @@ public:
     // than the search itself. endFill() shows the rest and, when sorting is on, sorts them
     // all. The first cell of a row is its number in this fill, and is derived, not stored.
     void appendRow(const LotRow& row);
+    void appendRow(const std::array<QStringView, kLotColumnCount>& cells);
     void showAppended();
     void endFill();
 
