@@ -39,7 +39,6 @@
 #include <QTableView>
 
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -83,33 +82,34 @@ public:
         : form_(form), search_(search) {
         QGuiApplication::setOverrideCursor(Qt::BusyCursor);
         const OrderPanel& order = *form.orderPanel;
-        for (QWidget* control : std::initializer_list<QWidget*>{form.feditLocation2,
-                                                                form.feditItemNum2,
-                                                                form.feditLotNum2,
-                                                                form.feditProdCode2,
-                                                                form.feditBCustomer2,
-                                                                form.feditClearCount,
-                                                                form.feditClearDropDown,
-                                                                form.feditGrade2,
-                                                                form.cboPalletStatus,
-                                                                form.cboCategory,
-                                                                form.lblLocation,
-                                                                form.Label1,
-                                                                form.Label2,
-                                                                form.Label3,
-                                                                form.Label4,
-                                                                form.lblProdCode,
-                                                                form.lblfeditItemDesc,
-                                                                form.lblfeditCustCode,
-                                                                form.cmdPrint2,
-                                                                form.cmdCrystalPrint,
-                                                                form.chkPType,
-                                                                form.SpinButton1,
-                                                                form.optLot,
-                                                                form.optLocation,
-                                                                form.mainMenu,
-                                                                order.feditOrder,
-                                                                form.orderPanel})
+        QWidget* const controls[] = {form.feditLocation2,
+                                     form.feditItemNum2,
+                                     form.feditLotNum2,
+                                     form.feditProdCode2,
+                                     form.feditBCustomer2,
+                                     form.feditClearCount,
+                                     form.feditClearDropDown,
+                                     form.feditGrade2,
+                                     form.cboPalletStatus,
+                                     form.cboCategory,
+                                     form.lblLocation,
+                                     form.Label1,
+                                     form.Label2,
+                                     form.Label3,
+                                     form.Label4,
+                                     form.lblProdCode,
+                                     form.lblfeditItemDesc,
+                                     form.lblfeditCustCode,
+                                     form.cmdPrint2,
+                                     form.cmdCrystalPrint,
+                                     form.chkPType,
+                                     form.SpinButton1,
+                                     form.optLot,
+                                     form.optLocation,
+                                     form.mainMenu,
+                                     order.feditOrder,
+                                     form.orderPanel};
+        for (QWidget* control : controls)
             if (control->isEnabled()) {
                 control->setEnabled(false);
                 disabled_.push_back(control);
@@ -178,7 +178,7 @@ public:
         for (int row = 0; row < batch.size(); ++row)
             list_.appendRow(batch.row(row));
         rows_ += batch.size();
-        if (sinceShown_.elapsed() >= kShowEveryMs || shown_ == 0)
+        if (sinceShown_.elapsed() >= kShowEveryMs || !shown_)
             show();
     }
     // After the last batch, however the run ended.
@@ -186,12 +186,11 @@ public:
         if (started_)
             list_.endFill();
     }
-    qint64 rows() const { return rows_; }
 
 private:
     void show() {
         list_.showAppended();
-        shown_ = rows_;
+        shown_ = true;
         form_.lblStatus->setText(searchingStatus(rows_));
         sinceShown_.restart();
     }
@@ -199,8 +198,8 @@ private:
     Form2& form_;
     search::LotListModel& list_;
     bool started_ = false;
+    bool shown_ = false;
     qint64 rows_ = 0;
-    qint64 shown_ = 0;
     QElapsedTimer sinceShown_;
 };
 
@@ -211,8 +210,8 @@ search::LotSearchResult listWhileRunning(Form2& form, search::BackgroundLotSearc
     LotListFill fill(form);
     QEventLoop loop;
     bool finished = false;
-    // Published once the connection is open, as before any search: a company that cannot be
-    // opened leaves the previous statement.
+    // Published once the connection is open: a company that cannot be opened leaves the
+    // previous statement, as it always did.
     QObject::connect(&search, &search::BackgroundLotSearch::opened, &loop, [&form, &search] {
         form.setSearchStatement(search.statement());
         drilldown::ClipBoard_SetData(form.messages(), form.appTitle(), form.clipboard(),

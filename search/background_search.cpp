@@ -4,6 +4,18 @@
 
 namespace qv::search {
 
+namespace {
+
+// A first small batch, a screenful, so the list shows rows at once; then up to kBatchRows
+// rows or kBatchMs of reading, whichever comes first, and at most kQueuedBatches read but not
+// yet taken.
+constexpr int kFirstRows = 100;
+constexpr int kBatchRows = 2048;
+constexpr int kBatchMs = 50;
+constexpr std::size_t kQueuedBatches = 4;
+
+}  // namespace
+
 // Collects the rows on the worker and hands them over in batches.
 class BackgroundLotSearch::BatchSink final : public LotRowSink {
 public:
@@ -12,8 +24,8 @@ public:
     void startRows() override { sinceFlush_.start(); }
     void addRow(LotRow row) override {
         batch_.add(row);
-        const int limit = flushed_ ? search_.batching_.batchRows : search_.batching_.firstRows;
-        if (batch_.size() >= limit || sinceFlush_.elapsed() >= search_.batching_.batchMs)
+        if (batch_.size() >= (flushed_ ? kBatchRows : kFirstRows) ||
+            sinceFlush_.elapsed() >= kBatchMs)
             flush();
     }
     void endRows() override { flush(); }
@@ -34,12 +46,10 @@ private:
 };
 
 BackgroundLotSearch::BackgroundLotSearch(QString connectionString,
-                                         platform::DatabaseSetting setting, QString statement,
-                                         SearchBatching batching)
+                                         platform::DatabaseSetting setting, QString statement)
     : connectionString_(std::move(connectionString)),
       setting_(std::move(setting)),
-      statement_(std::move(statement)),
-      batching_(batching) {}
+      statement_(std::move(statement)) {}
 
 BackgroundLotSearch::~BackgroundLotSearch() {
     stop();
@@ -102,7 +112,7 @@ LotSearchResult BackgroundLotSearch::result() const {
 
 bool BackgroundLotSearch::push(LotRowBatch batch) {
     std::unique_lock lock(mutex_);
-    const auto room = [this] { return int(batches_.size()) < batching_.queuedBatches; };
+    const auto room = [this] { return batches_.size() < kQueuedBatches; };
     if (!taken_.wait(lock, stop_.get_token(), room))
         return false;
     batches_.push_back(std::move(batch));

@@ -12,9 +12,8 @@
 #include <QStringView>
 
 #include <array>
-#include <cstdint>
-
 #include <condition_variable>
+#include <cstdint>
 #include <deque>
 #include <exception>
 #include <mutex>
@@ -38,20 +37,11 @@ private:
     std::vector<std::uint32_t> ends_;  // cell i is chars_[ends_[i - 1], ends_[i])
 };
 
-// How rows are batched: a first small batch, a screenful, so the list shows rows at once;
-// then up to batchRows rows or batchMs of reading, whichever comes first.
-struct SearchBatching {
-    int firstRows = 100;
-    int batchRows = 2048;
-    int batchMs = 50;
-    int queuedBatches = 4;  // batches read but not yet taken, at most
-};
-
 class BackgroundLotSearch : public QObject {
     Q_OBJECT
 public:
     BackgroundLotSearch(QString connectionString, platform::DatabaseSetting setting,
-                        QString statement, SearchBatching batching = {});
+                        QString statement);
     // Stops the run and waits for its thread.
     ~BackgroundLotSearch() override;
     BackgroundLotSearch(const BackgroundLotSearch&) = delete;
@@ -61,7 +51,6 @@ public:
     // The run ends before the next row; a statement that waits for a lock or is still
     // running gives up. The rows read before stay to be taken.
     void stop();
-    bool stopRequested() const { return stop_.stop_requested(); }
     const QString& statement() const { return statement_; }
 
     // The oldest batch not yet taken; empty when there is none.
@@ -91,7 +80,6 @@ private:
     const QString connectionString_;
     const platform::DatabaseSetting setting_;
     const QString statement_;
-    const SearchBatching batching_;
 
     std::stop_source stop_;
     mutable std::mutex mutex_;
