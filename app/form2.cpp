@@ -240,8 +240,10 @@ QLayout* Form2::optionsLayout() {
     options->addWidget(optLocation);
     options->addWidget(cmdCrystalPrint);
     options->addSpacing(12);
-    options->addWidget(lblStatus, 1);
-    options->addWidget(lblNoLotsLocation, 2);
+    // The status counts the rows of a running search and says when it stopped: room for
+    // "Search stopped: 900,012 rows listed".
+    options->addWidget(lblStatus, 3);
+    options->addWidget(lblNoLotsLocation, 1);
     options->addWidget(lblFocusedIndex);
     for (QLabel* label : {lblStatus, lblNoLotsLocation})
         label->setMinimumWidth(1);
