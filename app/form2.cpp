@@ -19,6 +19,7 @@
 #include "host/session.h"
 #include "platform/messages.h"
 #include "platform/twips.h"
+#include "search/background_search.h"
 #include "search/lot_list_model.h"
 
 #include <QCheckBox>
@@ -31,6 +32,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTableView>
@@ -134,6 +136,10 @@ void Form2::createResults() {
     txtSQLQuery = named(new QPlainTextEdit, "txtSQLQuery", "Search query");
     txtSQLQuery->setFont(QFont(QStringLiteral("Calibri"), 8));
     txtSQLQuery->setFixedHeight(txtSQLQuery->fontMetrics().lineSpacing() * 2 + 12);
+    connect(txtSQLQuery, &QPlainTextEdit::textChanged, this, [this] {
+        if (!settingStatement_)
+            lastSearchStatement_ = txtSQLQuery->toPlainText();
+    });
     lotList = new search::LotListModel(this);
 }
 
@@ -234,8 +240,10 @@ QLayout* Form2::optionsLayout() {
     options->addWidget(optLocation);
     options->addWidget(cmdCrystalPrint);
     options->addSpacing(12);
-    options->addWidget(lblStatus, 1);
-    options->addWidget(lblNoLotsLocation, 2);
+    // The status counts the rows of a running search and says when it stopped: room for
+    // "Search stopped: 900,012 rows listed".
+    options->addWidget(lblStatus, 3);
+    options->addWidget(lblNoLotsLocation, 1);
     options->addWidget(lblFocusedIndex);
     for (QLabel* label : {lblStatus, lblNoLotsLocation})
         label->setMinimumWidth(1);
@@ -257,6 +265,12 @@ void Form2::connectWindowCommands() {
     connectHandler(mainMenu->mnuAbout, &QAction::triggered, tr("About"),
                    [this] { mnuAbout_Click(); });
     connect(cmdQuit, &QPushButton::clicked, this, &Form2::cmdQuit_Click);
+}
+
+void Form2::setSearchStatement(const QString& statement) {
+    const QScopedValueRollback setting(settingStatement_, true);
+    txtSQLQuery->setPlainText(statement);
+    lastSearchStatement_ = statement;
 }
 
 void Form2::setWidthTwips(int twips) {
@@ -393,6 +407,13 @@ void Form2::prepareLotList() {
     // the view's own connections, so the view knows the new rows by then.
     connect(lotList, &QAbstractItemModel::modelReset, this,
             [this] { fitColumnsToRowsInView(ListView1, lotListWidthsTwips()); });
+    // And while it fills, when rows arrive in view.
+    connect(lotList, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first) {
+                const int lastInView = ListView1->rowAt(ListView1->viewport()->height() - 1);
+                if (lastInView < 0 || first <= lastInView)
+                    fitColumnsToRowsInView(ListView1, lotListWidthsTwips());
+            });
 }
 
 void Form2::mnuAbout_Click() {
@@ -405,6 +426,9 @@ void Form2::mnuAbout_Click() {
 
 void Form2::cmdQuit_Click() {
     guard_.run(tr("Quit"), [this] {
+        // The search's own loop ends with the program's and waits for its thread.
+        if (runningSearch)
+            runningSearch->stop();
         if (aboutBox_)
             aboutBox_->close();
         // The viewers the about box opened would keep the program running.

@@ -40,6 +40,7 @@ class MessagePort;
 }  // namespace qv::platform
 
 namespace qv::search {
+class BackgroundLotSearch;
 class LotListModel;
 }  // namespace qv::search
 
@@ -118,6 +119,14 @@ public:
 
     // The model behind ListView1.
     search::LotListModel* lotList;
+    // The lot search while one runs.
+    search::BackgroundLotSearch* runningSearch = nullptr;
+
+    // The statement of the latest search, exactly as it ran: txtSQLQuery shows it, but a
+    // text box turns carriage returns and line separators into line feeds and no-break
+    // spaces into blanks. Whatever is typed into the box later becomes the statement.
+    void setSearchStatement(const QString& statement);
+    QString lastSearchStatement() const { return lastSearchStatement_; }
 
     // The last mouse position over a list, in twips, in the coordinates of the list's
     // viewport (the rows' area, below the header): the drill-down hit-tests it.
@@ -161,6 +170,8 @@ private:
     platform::ClipboardPort& clipboard_;
     HandlerGuard guard_;
     QString appTitle_;
+    QString lastSearchStatement_;
+    bool settingStatement_ = false;
     QPointer<AboutBox> aboutBox_;
 };
 

@@ -79,7 +79,7 @@ void ReportCommands::printout() {
     const auto inform = [this](QStringView text) {
         form_.messages().inform(form_.appTitle(), text.toString());
     };
-    const QString query = form_.txtSQLQuery->toPlainText();
+    const QString query = form_.lastSearchStatement();
     if (!report::hasQueryToPrint(query))
         return inform(report::kNothingToPrint);
     const bool printing = PickingSlipMode;

@@ -3,6 +3,7 @@
 #include "app/clickable_label.h"
 #include "app/event_hook.h"
 #include "app/form2.h"
+#include "app/main_menu.h"
 #include "app/order_panel.h"
 #include "drilldown/clipboard_transfer.h"
 #include "drilldown/list_hit.h"
@@ -10,26 +11,37 @@
 #include "host/go_button.h"
 #include "host/session.h"
 #include "platform/database.h"
+#include "platform/formats.h"
 #include "platform/messages.h"
 #include "platform/twips.h"
+#include "search/background_search.h"
 #include "search/lot_list_model.h"
 #include "search/lot_query.h"
 #include "search/search_run.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTableView>
 
 #include <functional>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace qv::app {
 
@@ -44,33 +56,189 @@ const QString& everythingQuestion() {
     return kText;
 }
 
-// Lets the window repaint what the search wrote so far. Clicks and keys wait until the
-// search is over: a second search started from inside this one would list other lots than
-// the statement left in txtSQLQuery, which the printout reads back.
-void processPendingEvents() {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+const QString kSearching = QStringLiteral("Searching ....");
+
+// How often the rows read so far are shown: often enough to look live, seldom enough that
+// telling the view costs little.
+constexpr int kShowEveryMs = 50;
+
+QString rowCountText(qint64 rows) {
+    return platform::formatNumber(double(rows), u"###,###,##0");
 }
 
-// The lot list as the search run's sink: emptied when the first row is on its way, filled
-// under the hourglass, shown when the rows end (also those before a failure).
-class LotListFill final : public search::LotRowSink {
-public:
-    explicit LotListFill(search::LotListModel& list) : list_(list) {}
+// The status while rows arrive: "Searching ...." and "          ...." in turn as the rows
+// go by, with the number of rows listed.
+QString searchingStatus(qint64 rows) {
+    const QString dots = rows % 2 == 1 ? kSearching : QStringLiteral("          ....");
+    return dots + QStringLiteral("  ") + rowCountText(rows) + QStringLiteral(" rows");
+}
 
-    void startRows() override {
-        processPendingEvents();
-        list_.clear();
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+// The window while a search runs: the pointer busy, Go reading "Stop", Esc stopping it, and
+// every control that would start something else disabled, so that nothing clicked meanwhile
+// is run afterwards. The list stays live for scrolling, without sorting or drill-down.
+class SearchInProgress final : public QObject {
+public:
+    SearchInProgress(Form2& form, search::BackgroundLotSearch& search)
+        : form_(form), search_(search) {
+        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+        const OrderPanel& order = *form.orderPanel;
+        QWidget* const controls[] = {form.feditLocation2,
+                                     form.feditItemNum2,
+                                     form.feditLotNum2,
+                                     form.feditProdCode2,
+                                     form.feditBCustomer2,
+                                     form.feditClearCount,
+                                     form.feditClearDropDown,
+                                     form.feditGrade2,
+                                     form.cboPalletStatus,
+                                     form.cboCategory,
+                                     form.lblLocation,
+                                     form.Label1,
+                                     form.Label2,
+                                     form.Label3,
+                                     form.Label4,
+                                     form.lblProdCode,
+                                     form.lblfeditItemDesc,
+                                     form.lblfeditCustCode,
+                                     form.cmdPrint2,
+                                     form.cmdCrystalPrint,
+                                     form.chkPType,
+                                     form.SpinButton1,
+                                     form.optLot,
+                                     form.optLocation,
+                                     form.mainMenu,
+                                     order.feditOrder,
+                                     form.orderPanel};
+        for (QWidget* control : controls)
+            if (control->isEnabled()) {
+                control->setEnabled(false);
+                disabled_.push_back(control);
+            }
+        // Menu shortcuts work while the bar is disabled.
+        for (QAction* action : form.mainMenu->findChildren<QAction*>())
+            if (action->isEnabled()) {
+                action->setEnabled(false);
+                disabledActions_.push_back(action);
+            }
+        form.ListView1->horizontalHeader()->setSectionsClickable(false);
+        form.GoButton1->setText(QStringLiteral("Stop"));
+        form.runningSearch = &search;
+        qApp->installEventFilter(this);
     }
-    void addRow(const search::LotRow& row) override { list_.appendRow(row); }
-    void endRows() override {
-        list_.endFill();
+    ~SearchInProgress() override {
+        qApp->removeEventFilter(this);
+        form_.runningSearch = nullptr;
+        form_.GoButton1->setText(QStringLiteral("Go"));
+        form_.ListView1->horizontalHeader()->setSectionsClickable(true);
+        for (QAction* action : disabledActions_)
+            action->setEnabled(true);
+        for (QWidget* control : disabled_)
+            control->setEnabled(true);
         QGuiApplication::restoreOverrideCursor();
+    }
+    SearchInProgress(const SearchInProgress&) = delete;
+    SearchInProgress& operator=(const SearchInProgress&) = delete;
+
+protected:
+    // Esc anywhere in the window stops the search; a double-click on the list would drill
+    // down into rows that are still coming.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool inWindow =
+            watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == &form_;
+        if (!inWindow)
+            return false;
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            search_.stop();
+            return true;
+        }
+        return event->type() == QEvent::MouseButtonDblClick &&
+               watched == form_.ListView1->viewport();
     }
 
 private:
-    search::LotListModel& list_;
+    Form2& form_;
+    search::BackgroundLotSearch& search_;
+    std::vector<QWidget*> disabled_;
+    std::vector<QAction*> disabledActions_;
 };
+
+// Lists the rows of a running search as they come: the list is emptied when the first
+// batch arrives and shows what arrived every kShowEveryMs, with the count in the status.
+class LotListFill {
+public:
+    explicit LotListFill(Form2& form) : form_(form), list_(*form.lotList) {}
+
+    void add(const search::LotRowBatch& batch) {
+        if (!started_) {
+            started_ = true;
+            list_.clear();
+            sinceShown_.start();
+        }
+        for (int row = 0; row < batch.size(); ++row)
+            list_.appendRow(batch.row(row));
+        rows_ += batch.size();
+        if (sinceShown_.elapsed() >= kShowEveryMs || !shown_)
+            show();
+    }
+    // After the last batch, however the run ended.
+    void end() {
+        if (started_)
+            list_.endFill();
+    }
+
+private:
+    void show() {
+        list_.showAppended();
+        shown_ = true;
+        form_.lblStatus->setText(searchingStatus(rows_));
+        sinceShown_.restart();
+    }
+
+    Form2& form_;
+    search::LotListModel& list_;
+    bool started_ = false;
+    bool shown_ = false;
+    qint64 rows_ = 0;
+    QElapsedTimer sinceShown_;
+};
+
+// Runs search to its end, listing its rows, while the window goes on; returns how it ended
+// (or throws how it failed) once every row it read is listed.
+search::LotSearchResult listWhileRunning(Form2& form, search::BackgroundLotSearch& search) {
+    const SearchInProgress inProgress(form, search);
+    LotListFill fill(form);
+    QEventLoop loop;
+    bool finished = false;
+    // Published once the connection is open: a company that cannot be opened leaves the
+    // previous statement, as it always did.
+    QObject::connect(&search, &search::BackgroundLotSearch::opened, &loop, [&form, &search] {
+        form.setSearchStatement(search.statement());
+        drilldown::ClipBoard_SetData(form.messages(), form.appTitle(), form.clipboard(),
+                                     form.lastSearchStatement());
+    });
+    QObject::connect(&search, &search::BackgroundLotSearch::waitingForLock, &loop, [&form] {
+        form.lblStatus->setText(
+            QStringLiteral("Waiting for the company database, locked by another program "
+                           "(Esc stops)"));
+    });
+    QObject::connect(&search, &search::BackgroundLotSearch::batchReady, &loop,
+                     [&] { fill.add(search.takeBatch()); });
+    QObject::connect(&search, &search::BackgroundLotSearch::finished, &loop, [&] {
+        finished = true;
+        loop.quit();
+    });
+    search.start();
+    loop.exec();
+    // The loop also ends when the program quits: the search then stops where it is.
+    if (!finished)
+        search.stop();
+    search.wait();
+    for (auto batch = search.takeBatch(); !batch.empty(); batch = search.takeBatch())
+        fill.add(batch);
+    fill.end();
+    return search.result();
+}
 
 void writeSummaryBoxes(Form2& form, const search::LotTotals& totals) {
     const search::LotSummaryTexts texts = search::summaryTexts(totals);
@@ -157,7 +325,17 @@ void connectSearchCommands(Form2& form) {
 }
 
 void GoButton1_Click(Form2& form) {
-    if (readCriteria(form).isEmpty() &&
+    // While a search runs, Go reads "Stop".
+    if (form.runningSearch) {
+        form.runningSearch->stop();
+        return;
+    }
+    const search::LotSearchCriteria criteria = readCriteria(form);
+    if (const auto refusal = criteria.unsearchableCharacter()) {
+        form.messages().inform(form.appTitle(), *refusal);
+        return;
+    }
+    if (criteria.isEmpty() &&
         !form.messages().askYesNo(QStringLiteral("Quorvan"), everythingQuestion()))
         return;
     resetSearchResults(form);
@@ -175,21 +353,18 @@ search::LotSearchCriteria readCriteria(const Form2& form) {
 void runSearch(Form2& form) {
     form.lblfeditItemDesc->clear();
     form.lblFocusedIndex->clear();
-    form.lblStatus->setText(QStringLiteral("Searching ...."));
+    form.lblStatus->setText(kSearching);
 
-    const auto connection = platform::Connection::open(
-        platform::connectionString(form.HostSession->companyId()), form.HostSession->database());
-    const search::LotSearchCriteria criteria = readCriteria(form);
-    processPendingEvents();
-
-    const QString statement = search::buildLotStatement(criteria);
-    form.txtSQLQuery->setPlainText(statement);
-    drilldown::ClipBoard_SetData(form.messages(), form.appTitle(), form.clipboard(),
-                                 form.txtSQLQuery->toPlainText());
-    processPendingEvents();
-
-    LotListFill fill(*form.lotList);
-    const search::LotSearchResult result = search::runLotSearch(*connection, statement, fill);
+    search::BackgroundLotSearch search(platform::connectionString(form.HostSession->companyId()),
+                                       form.HostSession->database(),
+                                       search::buildLotStatement(readCriteria(form)));
+    const search::LotSearchResult result = listWhileRunning(form, search);
+    if (result.stopped) {
+        form.lblStatus->setText(QStringLiteral("Search stopped: ") +
+                                rowCountText(form.lotList->rowCount()) +
+                                QStringLiteral(" rows listed"));
+        return;
+    }
     if (result.nothingFound) {
         form.messages().inform(form.appTitle(),
                                search::nothingAvailableMessage(result.recordCount));

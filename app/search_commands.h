@@ -18,17 +18,19 @@ class Form2;
 // Connects the search's handlers to the window's controls, each under the handler guard.
 void connectSearchCommands(Form2& form);
 
-// Asks before a search without any criterion, then empties the results and searches.
+// Stops the running search; otherwise refuses criteria that cannot be searched, asks before
+// a search without any criterion, then empties the results and searches.
 void GoButton1_Click(Form2& form);
 
 // The eight criteria as the user left them in their controls.
 search::LotSearchCriteria readCriteria(const Form2& form);
 
-// One search on the form's company: publishes the statement in txtSQLQuery and on the
-// clipboard, lists every lot it returns and writes the summary boxes. A failure (the
-// connection, a rejected statement, a record that cannot be read, a total out of range)
-// goes on to the caller; the rows listed before it stay and the summary boxes keep their
-// previous texts.
+// One search on the form's company, read on a worker thread while the window stays live:
+// publishes the statement in txtSQLQuery and on the clipboard, lists the lots as they come
+// and writes the summary boxes. Esc, or Go reading "Stop", stops it: the rows listed stay,
+// the summary boxes keep "0". A failure (the connection, a rejected statement, a record
+// that cannot be read, a total out of range) goes on to the caller; the rows listed before
+// it stay and the summary boxes keep their previous texts.
 void runSearch(Form2& form);
 
 // Summary boxes back to "0", status and messages emptied.

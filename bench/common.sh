@@ -91,6 +91,11 @@ median() {
     printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
 }
 
+# max V...: the largest value.
+max() {
+    printf '%s\n' "$@" | sort -g | tail -n 1
+}
+
 # ratio A B: A / B with two decimals.
 ratio() {
     awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'

@@ -13,18 +13,26 @@
 #include <sqlite3.h>
 
 #include <atomic>
+#include <chrono>
+#include <thread>
 
 namespace qv::platform {
 namespace {
 
 const QLatin1String kProvider("Provider=MSDASQL.1;Persist Security Info=true;Data Source=");
 
-// Registers the T-SQL functions on the sqlite3 handle under a QSQLITE connection; returns
-// an error text, empty on success.
-QString registerOnHandle(const QSqlDatabase& db) {
+// How often a statement waiting for a lock tries again.
+constexpr int kLockPollMs = 20;
+
+sqlite3* sqliteHandle(const QSqlDatabase& db) {
     const QVariant handle = db.driver()->handle();
     const bool isSqlite3 = handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0;
-    sqlite3* raw = isSqlite3 ? *static_cast<sqlite3* const*>(handle.constData()) : nullptr;
+    return isSqlite3 ? *static_cast<sqlite3* const*>(handle.constData()) : nullptr;
+}
+
+// Registers the T-SQL functions on the sqlite3 handle under a QSQLITE connection; returns
+// an error text, empty on success.
+QString registerOnHandle(sqlite3* raw) {
     if (raw == nullptr)
         return QStringLiteral("the SQLite driver gives no sqlite3 handle");
     if (registerTsqlFunctions(raw) != SQLITE_OK)
@@ -86,6 +94,7 @@ std::unique_ptr<Connection> Connection::open(const QString& connectionString,
 
     QString failure;
     bool inTransaction = false;
+    sqlite3* handle = nullptr;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(
             sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QODBC"), name);
@@ -103,7 +112,8 @@ std::unique_ptr<Connection> Connection::open(const QString& connectionString,
         if (!db.open(login.user, login.password)) {
             failure = errorText(db.lastError());
         } else if (sqlite) {
-            failure = registerOnHandle(db);
+            handle = sqliteHandle(db);
+            failure = registerOnHandle(handle);
         } else {
             // Autocommit off: whatever a statement writes is rolled back when the connection
             // goes. A driver without transactions keeps only the read-only hint.
@@ -117,11 +127,31 @@ std::unique_ptr<Connection> Connection::open(const QString& connectionString,
         throw DbError(
             QStringLiteral("Cannot open the company database %1: %2").arg(source, failure));
     }
-    return std::unique_ptr<Connection>(new Connection(name, sqlite, inTransaction));
+    std::unique_ptr<Connection> connection(new Connection(name, sqlite, inTransaction, handle));
+    // In place of the driver's busy timeout, which waits as long but cannot be interrupted.
+    if (handle != nullptr)
+        sqlite3_busy_handler(handle, &Connection::waitForLock, connection.get());
+    return connection;
 }
 
-Connection::Connection(QString name, bool sqlite, bool inTransaction)
-    : name_(std::move(name)), sqlite_(sqlite), inTransaction_(inTransaction) {}
+Connection::Connection(QString name, bool sqlite, bool inTransaction, sqlite3* handle)
+    : name_(std::move(name)), sqlite_(sqlite), inTransaction_(inTransaction), handle_(handle) {}
+
+int Connection::waitForLock(void* connection, int attempt) {
+    auto& self = *static_cast<Connection*>(connection);
+    if (self.interrupted_ || attempt * kLockPollMs >= kLockWaitMs)
+        return 0;
+    if (attempt == 0 && self.lockWaitHook_)
+        self.lockWaitHook_();
+    std::this_thread::sleep_for(std::chrono::milliseconds(kLockPollMs));
+    return 1;
+}
+
+void Connection::interrupt() {
+    interrupted_ = true;
+    if (handle_ != nullptr)
+        sqlite3_interrupt(handle_);
+}
 
 Connection::~Connection() {
     if (inTransaction_)

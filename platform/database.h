@@ -10,9 +10,13 @@
 #include <QString>
 #include <QVariant>
 
+#include <atomic>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <vector>
+
+struct sqlite3;
 
 namespace qv::platform {
 
@@ -61,11 +65,26 @@ public:
     // DbError for anything but a single SELECT (statement_guard.h), on both kinds.
     QString prepareStatement(const QString& tsql) const;
 
+    // Called on the connection's thread when a statement starts to wait for a lock that
+    // another program holds (SQLite; it waits up to kLockWaitMs, then fails as "locked").
+    void setLockWaitHook(std::function<void()> hook) { lockWaitHook_ = std::move(hook); }
+    // From any thread: a statement that waits for a lock gives up at once, and on SQLite a
+    // running one fails at its next step. The caller asked for that: the failure it gives
+    // is no news to anyone. On ODBC the driver's own wait runs out first.
+    void interrupt();
+
+    static constexpr int kLockWaitMs = 5000;
+
 private:
-    Connection(QString name, bool sqlite, bool inTransaction);
+    Connection(QString name, bool sqlite, bool inTransaction, sqlite3* handle);
+    static int waitForLock(void* connection, int attempt);
+
     QString name_;
     bool sqlite_;
     bool inTransaction_;
+    sqlite3* handle_;
+    std::function<void()> lockWaitHook_;
+    std::atomic<bool> interrupted_{false};
 };
 
 // A forward-only result over one SELECT statement. It must go before its Connection.

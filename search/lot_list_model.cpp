@@ -112,6 +112,12 @@ void LotListModel::clear() {
 }
 
 void LotListModel::appendRow(const LotRow& row) {
+    std::array<QStringView, kLotColumnCount> cells;
+    std::copy(row.cells.begin(), row.cells.end(), cells.begin());
+    appendRow(cells);
+}
+
+void LotListModel::appendRow(const std::array<QStringView, kLotColumnCount>& row) {
     const std::uint32_t inChunk = storedCount_ % kChunkRows;
     if (inChunk == 0) {
         chunks_.push_back(std::make_unique_for_overwrite<StringPool::Id[]>(std::size_t(kChunkRows) *
@@ -119,24 +125,31 @@ void LotListModel::appendRow(const LotRow& row) {
     }
     StringPool::Id* cells = chunks_.back().get() + std::size_t(inChunk) * kStoredColumns;
     for (int column = 1; column < kLotColumnCount; ++column) {
-        cells[column - 1] = pool_.intern(row.cells[column]);
+        cells[column - 1] = pool_.intern(row[std::size_t(column)]);
     }
     checked_.push_back(false);
     ++storedCount_;
 }
 
-void LotListModel::endFill() {
+void LotListModel::showAppended() {
     if (order_.size() == storedCount_) {
         return;
     }
-    beginResetModel();
+    beginInsertRows({}, int(order_.size()), int(storedCount_ - 1));
     for (auto stored = std::uint32_t(order_.size()); stored < storedCount_; ++stored) {
         order_.push_back(stored);
     }
-    if (sorting_) {
+    endInsertRows();
+}
+
+void LotListModel::endFill() {
+    showAppended();
+    if (sorting_ && !order_.empty()) {
+        // As a new list: the view goes back to its top, where the columns are fitted.
+        beginResetModel();
         sortRows();
+        endResetModel();
     }
-    endResetModel();
 }
 
 QString LotListModel::cellText(int row, int column) const {

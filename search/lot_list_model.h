@@ -7,6 +7,9 @@
 #include "search/string_pool.h"
 
 #include <QAbstractTableModel>
+#include <QStringView>
+
+#include <array>
 
 #include <memory>
 #include <vector>
@@ -32,10 +35,13 @@ public:
 
     // Removes every row.
     void clear();
-    // Rows are appended unseen, then shown together (sorted, when sorting is on) at
-    // endFill(): telling the view row by row would cost more than the search itself.
-    // The first cell of a row is its number in this fill, and is derived, not stored.
+    // Rows are appended unseen, then shown in batches by showAppended(), after the rows
+    // already shown, in the order they came: telling the view row by row would cost more
+    // than the search itself. endFill() shows the rest and, when sorting is on, sorts them
+    // all. The first cell of a row is its number in this fill, and is derived, not stored.
     void appendRow(const LotRow& row);
+    void appendRow(const std::array<QStringView, kLotColumnCount>& cells);
+    void showAppended();
     void endFill();
 
     // The text of a cell, row counted as displayed.

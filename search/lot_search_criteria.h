@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace qv::search {
 
 struct LotSearchCriteria {
@@ -25,6 +27,11 @@ struct LotSearchCriteria {
 
     // No criterion given at all: the search would return every lot.
     bool isEmpty() const;
+
+    // The message for the first criterion holding a character no statement can carry (a
+    // NUL ends the statement early, half of a surrogate pair is no character at all),
+    // naming the criterion and the character; nothing when every criterion can be searched.
+    std::optional<QString> unsearchableCharacter() const;
 };
 
 }  // namespace qv::search

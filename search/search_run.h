@@ -21,7 +21,7 @@ public:
     virtual ~LotRowSink() = default;
     // The statement returned records: rows follow. Not called when it returned none.
     virtual void startRows() = 0;
-    virtual void addRow(const LotRow& row) = 0;
+    virtual void addRow(LotRow row) = 0;
     // After the last row handed over, however the run ended: at the end of the records, at a
     // stop, or at a failure (then before the failure goes on to the caller).
     virtual void endRows() = 0;

@@ -207,9 +207,6 @@ TEST_F(Form2Test, MenuBar) {
                                          item == form.mainMenu->mnuLandscape ||
                                          item == form.mainMenu->mnuPickingSlip)
             << item->objectName().toStdString();
-    // The program still moves marks.
-    form.mainMenu->mnuPortrait->setChecked(true);
-    EXPECT_TRUE(form.mainMenu->mnuPortrait->isChecked());
     form.mainMenu->mnu14point->trigger();
     EXPECT_EQ(form.lblFontSize->text(), "14");
     form.SpinButton1->setValue(20);

@@ -2,6 +2,7 @@
 #include "app/search_commands.h"
 #include "app/clickable_label.h"
 #include "app/form2.h"
+#include "app/main_menu.h"
 #include "app/order_panel.h"
 #include "host/field_edit_control.h"
 #include "host/go_button.h"
@@ -9,7 +10,9 @@
 #include "platform/twips.h"
 #include "search/lot_list_model.h"
 #include "search/lot_query.h"
+#include "search/search_run.h"
 #include "tests/app/signed_on_window.h"
+#include "tests/support/lock_holder.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -19,8 +22,12 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -77,6 +84,40 @@ protected:
     QPoint rowCentre(int row) const {
         return form->ListView1->visualRect(form->lotList->index(row, 4)).center();
     }
+    // Enough lots in WH9 for the search to hand them to the list in many batches.
+    static constexpr int kManyLots = 16000;
+    void addManyLots() {
+        company.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
+                     QString::number(kManyLots) +
+                     ") INSERT INTO ICXLOT (LOTNUM, ITEMNUM, LOCATION, QTYAVAIL, QTYLEVEL, "
+                     "STOCKDATE, EXPIRYDATE) SELECT printf('M%05d', i), 'A100', 'WH9', i % 7, 1, "
+                     "20240101, 20251231 FROM n");
+    }
+    // Runs action once, when the first rows of a search are listed.
+    void onFirstRows(std::function<void()> action) {
+        auto once = std::make_shared<QMetaObject::Connection>();
+        *once = QObject::connect(form->lotList, &QAbstractItemModel::rowsInserted, form.get(),
+                                 [once, action] {
+                                     QObject::disconnect(*once);
+                                     action();
+                                 });
+    }
+    QList<QWidget*> commandsAndCriteria() const {
+        return {form->feditLocation2, form->feditClearCount, form->feditGrade2,
+                form->cmdPrint2,      form->mainMenu,        form->orderPanel->feditOrder};
+    }
+};
+
+// The rows and summaries a search in one go gives, window-free: what the window must show
+// once its search has ended.
+class RowsInOneGo : public qv::search::LotRowSink {
+public:
+    void startRows() override {}
+    void addRow(qv::search::LotRow row) override {
+        rows << QStringList(row.cells.begin(), row.cells.end());
+    }
+    void endRows() override {}
+    QList<QStringList> rows;
 };
 
 const QStringList kZeros(9, "0");
@@ -146,20 +187,6 @@ TEST_F(SearchWindowTest, CriteriaNarrowTheSearch) {
     EXPECT_TRUE(messages.entries.empty());
 }
 
-TEST_F(SearchWindowTest, NothingFound) {
-    form->GoButton1->click();
-    form->feditLocation2->setValue("ZZ");
-    form->GoButton1->click();
-    ASSERT_EQ(messages.entries.size(), 2u);
-    EXPECT_FALSE(messages.entries[1].question);
-    EXPECT_EQ(messages.entries[1].title, form->appTitle());
-    EXPECT_EQ(messages.entries[1].text, "0 Records - Nothing Available for this selection ");
-    EXPECT_EQ(form->lblStatus->text(), "");
-    EXPECT_EQ(form->lotList->rowCount(), 0);
-    EXPECT_EQ(summaryBoxes(), kZeros);
-    EXPECT_TRUE(form->txtSQLQuery->toPlainText().contains("LOCATION LIKE '%ZZ%'"));
-}
-
 TEST_F(SearchWindowTest, FailureHalfWayKeepsTheRowsBeforeIt) {
     // A stock date of 0 cannot be converted: the server fails on that row only.
     company.addLot("L04", "A100", "WH1", 1, 1, 0);
@@ -175,6 +202,163 @@ TEST_F(SearchWindowTest, FailureHalfWayKeepsTheRowsBeforeIt) {
     EXPECT_EQ(summaryBoxes(), kZeros);
     EXPECT_EQ(form->lblStatus->text(), "");
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(SearchWindowTest, RowsAreListedWhileTheSearchRunsAndEndAsInOneGo) {
+    addManyLots();
+    showAndSearch();
+    struct {
+        int rows = -1;
+        QString go, status;
+        bool busy = false, controlsEnabled = true;
+    } seen;
+    onFirstRows([&] {
+        seen.rows = form->lotList->rowCount();
+        seen.go = form->GoButton1->text();
+        seen.status = form->lblStatus->text();
+        seen.busy = QGuiApplication::overrideCursor() &&
+                    QGuiApplication::overrideCursor()->shape() == Qt::BusyCursor;
+        for (QWidget* control : commandsAndCriteria())
+            seen.controlsEnabled = seen.controlsEnabled && control->isEnabled();
+        seen.controlsEnabled = seen.controlsEnabled || form->mainMenu->mnuPickingSlip->isEnabled();
+        // A click on "Clear All" meanwhile is not run, then or later.
+        QTest::mouseClick(form->feditClearCount->findChild<QPushButton*>("button"), Qt::LeftButton);
+    });
+    form->feditLocation2->setValue("WH");
+    form->GoButton1->click();
+
+    EXPECT_GT(seen.rows, 0);
+    EXPECT_LT(seen.rows, kManyLots);
+    EXPECT_EQ(seen.go, "Stop");
+    EXPECT_TRUE(seen.status.startsWith("Searching ....")) << seen.status.toStdString();
+    EXPECT_TRUE(seen.busy);
+    EXPECT_FALSE(seen.controlsEnabled);
+
+    RowsInOneGo inOneGo;
+    const auto connection = qv::platform::Connection::open("", company.setting());
+    const QString statement = qv::search::buildLotStatement(readCriteria(*form));
+    const auto result = qv::search::runLotSearch(*connection, statement, inOneGo);
+    ASSERT_EQ(form->lotList->rowCount(), inOneGo.rows.size());
+    for (int r = 0; r < form->lotList->rowCount(); ++r)
+        for (int c = 0; c < qv::search::kLotColumnCount; ++c)
+            ASSERT_EQ(form->lotList->cellText(r, c), inOneGo.rows[r][c]) << r << ',' << c;
+    const auto texts = qv::search::summaryTexts(result.totals);
+    EXPECT_EQ(summaryBoxes(),
+              QStringList({texts.countLots, texts.qtyTotal, texts.qtyLocation, "0", texts.qtyGrade,
+                           texts.qtyProdCode, texts.qtyCustCode, texts.qtyPalletStatus, "0"}));
+    EXPECT_EQ(form->lastSearchStatement(), statement);
+    EXPECT_EQ(form->lblStatus->text(), " ");
+    EXPECT_EQ(form->feditLocation2->value(), "WH");
+    EXPECT_EQ(form->GoButton1->text(), "Go");
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    for (QWidget* control : commandsAndCriteria())
+        EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
+    EXPECT_TRUE(messages.entries.empty()) << messages.texts().join('|').toStdString();
+}
+
+TEST_F(SearchWindowTest, EscOrStopEndsTheSearchAndTheNextGoRunsAgain) {
+    addManyLots();
+    showAndSearch();
+    const std::pair<const char*, std::function<void()>> stops[] = {
+        {"Esc", [&] { QTest::keyClick(form->ListView1, Qt::Key_Escape); }},
+        {"Stop", [&] { QTest::mouseClick(form->GoButton1, Qt::LeftButton); }}};
+    for (const auto& [name, stop] : stops) {
+        SCOPED_TRACE(name);
+        onFirstRows(stop);
+        form->feditLocation2->setValue("WH9");
+        form->GoButton1->click();
+        const int listed = form->lotList->rowCount();
+        EXPECT_GT(listed, 0);
+        EXPECT_LT(listed, kManyLots);
+        EXPECT_EQ(summaryBoxes(), kZeros);
+        EXPECT_EQ(form->lblStatus->text(),
+                  "Search stopped: " + QLocale(QLocale::English).toString(listed) + " rows listed");
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(form->GoButton1->text(), "Go");
+        EXPECT_TRUE(messages.entries.empty()) << messages.texts().join('|').toStdString();
+    }
+    form->GoButton1->click();
+    EXPECT_EQ(form->lotList->rowCount(), kManyLots);
+    EXPECT_EQ(form->txtCountLots->text(), "16,000");
+
+    // Quit stops it too, and closes the window once the worker has ended.
+    onFirstRows([&] { form->cmdQuit->click(); });
+    form->GoButton1->click();
+    EXPECT_LT(form->lotList->rowCount(), kManyLots);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->HostSession, nullptr);
+    EXPECT_TRUE(messages.entries.empty()) << messages.texts().join('|').toStdString();
+}
+
+TEST_F(SearchWindowTest, EscEndsTheWaitForALockedCompany) {
+    if (!qv::tests::LockHolder::available())
+        GTEST_SKIP() << "no sqlite3 shell to hold a lock";
+    const qv::tests::LockHolder lock(company.path());
+    bool busyWhileWaiting = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!form->lblStatus->text().startsWith("Waiting for the company database"))
+            return;
+        busyWhileWaiting = QGuiApplication::overrideCursor() != nullptr;
+        QTest::keyClick(form->ListView1, Qt::Key_Escape);
+    });
+    watch.start(5);
+    form->feditLocation2->setValue("WH");
+    form->GoButton1->click();
+    EXPECT_TRUE(busyWhileWaiting);
+    EXPECT_EQ(form->lblStatus->text(), "Search stopped: 0 rows listed");
+    EXPECT_TRUE(messages.entries.empty()) << messages.texts().join('|').toStdString();
+}
+
+// A NUL or half a surrogate pair is refused by name; any other character is searched, and
+// the statement kept, shown and copied exactly as it ran.
+TEST_F(SearchWindowTest, UnsearchableCharactersAreRefusedAndTheStatementIsKeptExactly) {
+    const struct {
+        qv::host::FieldEditControl* field;
+        QString value;
+        QString refusal;  // empty: searched
+    } cases[] = {
+        {form->feditLotNum2, QString("L1") + QChar(0) + "2",
+         "The Lot criterion contains a character that cannot be searched (U+0000)."},
+        {form->feditLocation2, QString("W") + QChar(0xD83D),
+         "The Location criterion contains a character that cannot be searched (U+D83D)."},
+        {form->feditBCustomer2, QString(QChar(0xDE00)) + "C",
+         "The CustCode criterion contains a character that cannot be searched (U+DE00)."},
+        {form->feditLocation2, "\x01\u0416\U0001F600", ""},
+        {form->feditLotNum2, "L\r\u2028\u00a0X", ""},
+    };
+    form->GoButton1->click();
+    ASSERT_EQ(form->lotList->rowCount(), 3);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value.toStdString());
+        form->txtSQLQuery->setPlainText("before");
+        form->txtQtyTotal->setText("5");
+        messages.entries.clear();
+        c.field->setValue(c.value);
+        const QString statement = qv::search::buildLotStatement(readCriteria(*form));
+        form->GoButton1->click();
+        c.field->setValue("");
+        ASSERT_EQ(messages.entries.size(), 1u);
+        EXPECT_EQ(messages.entries[0].title, form->appTitle());
+        if (!c.refusal.isEmpty()) {
+            EXPECT_EQ(messages.entries[0].text, c.refusal);
+            EXPECT_EQ(form->lastSearchStatement(), "before");
+            EXPECT_EQ(form->txtQtyTotal->text(), "5");
+            EXPECT_EQ(form->lotList->rowCount(), 3);  // the refusals come first
+            continue;
+        }
+        // Nothing found: the list emptied, the summaries reset, the status empty.
+        EXPECT_EQ(messages.entries[0].text, "0 Records - Nothing Available for this selection ");
+        EXPECT_EQ(form->lotList->rowCount(), 0);
+        EXPECT_EQ(summaryBoxes(), kZeros);
+        EXPECT_EQ(form->lblStatus->text(), "");
+        ASSERT_TRUE(statement.contains(c.value));
+        EXPECT_EQ(form->lastSearchStatement().toUtf8(), statement.toUtf8());
+        EXPECT_EQ(clipboard.contents.value_or("").toUtf8(), statement.toUtf8());
+    }
+    // What the user types into the box is the statement from then on.
+    form->txtSQLQuery->setPlainText("SELECT 1");
+    EXPECT_EQ(form->lastSearchStatement(), "SELECT 1");
 }
 
 TEST_F(SearchWindowTest, HeaderClicksSortAndTheSortStays) {
@@ -222,11 +406,6 @@ TEST_F(SearchWindowTest, LineIndicatorFollowsTheSelection) {
     QTest::mouseClick(rows, Qt::RightButton, {}, rowCentre(0));
     ASSERT_EQ(form->ListView1->currentIndex().row(), 0);
     EXPECT_EQ(form->lblFocusedIndex->text(), "Line: 3");
-
-    // Twips round to whole numbers, halves to even, then divide down to whole pixels.
-    form->ListMouseX = 37.5f;
-    form->ListMouseY = 29.f;
-    EXPECT_EQ(qv::app::listMousePixels(*form), QPoint(2, 1));
 
     // The search empties the indicator.
     form->GoButton1->click();

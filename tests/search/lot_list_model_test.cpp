@@ -40,41 +40,26 @@ QStringList column(const LotListModel& model, int c) {
 
 }  // namespace
 
-TEST(LotListModel, ColumnsHeadersAndCheckBoxes) {
-    LotListModel model;
-    EXPECT_EQ(LotListModel::headerText(18), "");
-    EXPECT_EQ(LotListModel::columnAlignment(1) & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    EXPECT_EQ(LotListModel::columnAlignment(4) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-    EXPECT_EQ(LotListModel::columnAlignment(17) & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
-
-    fill(model, {{"WH1", "L1", "1 "}, {"WH2", "L2", "2 "}});
-    const QModelIndex check = model.index(1, 0);
-    EXPECT_TRUE(model.flags(check) & Qt::ItemIsUserCheckable);
-    EXPECT_FALSE(model.flags(model.index(1, 1)) & Qt::ItemIsUserCheckable);
-    EXPECT_EQ(model.data(check, Qt::CheckStateRole), Qt::Unchecked);
-    EXPECT_TRUE(model.setData(check, Qt::Checked, Qt::CheckStateRole));
-    EXPECT_EQ(model.data(check, Qt::CheckStateRole), Qt::Checked);
-    EXPECT_FALSE(model.data(model.index(1, 1), Qt::CheckStateRole).isValid());
-    EXPECT_EQ(model.data(model.index(1, 4)).toString(), "2 ");
-    EXPECT_EQ(model.cellText(1, 0), "000002");
-}
-
 // Views rely on the model's signals matching its rows: the item-model tester watches every
-// change a search makes.
+// change a search makes, shown in batches while it runs.
 TEST(LotListModel, StaysConsistentThroughFillsSortsAndResets) {
     LotListModel model;
     qv::tests::ModelChecker checker(&model);
     model.appendRow(row(1, "WH1", "L2", "1 "));
+    EXPECT_EQ(model.rowCount(), 0) << "rows stay unseen until shown";
+    model.showAppended();
     model.appendRow(row(2, "WH2", "L1", "2 "));
-    EXPECT_EQ(model.rowCount(), 0) << "rows stay unseen until the fill ends";
+    model.showAppended();
+    model.showAppended();  // nothing new
+    EXPECT_EQ(column(model, 3), QStringList({"L2", "L1"}));
     model.endFill();
-    EXPECT_EQ(model.rowCount(), 2);
-    model.endFill();  // nothing new
     model.setData(model.index(0, 0), Qt::Checked, Qt::CheckStateRole);
     model.sortByHeaderClick(1);
     model.sortByHeaderClick(4);
-    // More rows while sorting is on: they come in sorted.
+    // More rows while sorting is on: shown as they come, sorted when the fill ends.
     model.appendRow(row(3, "WH3", "L0", "0 "));
+    model.showAppended();
+    EXPECT_EQ(model.cellText(2, 3), "L0");
     model.endFill();
     EXPECT_EQ(model.cellText(0, 3), "L0");
     fill(model, {{"A", "L9", ""}, {"B", "L5", ""}});
@@ -109,23 +94,24 @@ TEST(LotListModel, HeaderClicksSortByTextAndFlipTheOrder) {
     EXPECT_EQ(column(model, 1), QStringList({"w", "z", "y", "x"}));
     model.sortByHeaderClick(3);  // ascending
     EXPECT_EQ(column(model, 1), QStringList({"w", "y", "z", "x"}));
-}
 
-TEST(LotListModel, SortingStaysOnForTheNextFill) {
-    LotListModel model;
-    fill(model, {{"A", "L1", ""}, {"B", "L2", ""}});
-    model.sortByHeaderClick(2);  // descending by item: all equal, order kept
-    model.sortByHeaderClick(3);  // ascending by lot number
+    // Sorting stays on for the next fill.
     fill(model, {{"A", "L9", ""}, {"B", "L5", ""}, {"C", "L7", ""}});
     EXPECT_TRUE(model.isSorting());
     EXPECT_EQ(column(model, 3), QStringList({"L5", "L7", "L9"}));
     EXPECT_EQ(column(model, 0), QStringList({"000002", "000003", "000001"}));
 }
 
-TEST(LotListModel, SelectionFollowsItsRowThroughASort) {
+TEST(LotListModel, CheckBoxesAndSelectionFollowTheirRowThroughASort) {
     LotListModel model;
-    fill(model, {{"A", "L1", ""}, {"B", "L2", ""}, {"C", "L3", ""}});
-    model.setData(model.index(0, 0), Qt::Checked, Qt::CheckStateRole);
+    fill(model, {{"A", "L1", "1 "}, {"B", "L2", ""}, {"C", "L3", ""}});
+    const QModelIndex check = model.index(0, 0);
+    EXPECT_TRUE(model.flags(check) & Qt::ItemIsUserCheckable);
+    EXPECT_FALSE(model.flags(model.index(0, 1)) & Qt::ItemIsUserCheckable);
+    EXPECT_EQ(model.data(check, Qt::CheckStateRole), Qt::Unchecked);
+    EXPECT_FALSE(model.data(model.index(0, 1), Qt::CheckStateRole).isValid());
+    EXPECT_EQ(model.data(model.index(0, 4)).toString(), "1 ");
+    EXPECT_TRUE(model.setData(check, Qt::Checked, Qt::CheckStateRole));
     const QPersistentModelIndex selected = model.index(0, 1);
     model.sortByHeaderClick(3);  // descending
     EXPECT_EQ(selected.row(), 2);

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 using qv::search::LotSearchRecord;
 using qv::search::LotTotals;
@@ -44,54 +46,41 @@ TEST(LotRow, CellsOfAnOrdinaryLot) {
     EXPECT_EQ(makeLotRow(1000000, eachLot()).cells[0], "000000");
 }
 
-TEST(LotRow, QuantityTextByUnit) {
-    auto r = eachLot();
-    r[LotSearchRecord::QTYAVAIL] = 0;
-    EXPECT_EQ(cell(r, 4), " ");
-    r[LotSearchRecord::UOM] = "KG        ";
-    r[LotSearchRecord::QTYAVAIL] = 0.5;
-    EXPECT_EQ(cell(r, 4), ".50 ");
-    r[LotSearchRecord::QTYAVAIL] = 1234.5;
-    EXPECT_EQ(cell(r, 4), "1,234.50 ");
-    r[LotSearchRecord::UOM] = "kg";  // the unit is compared as stored
-    EXPECT_EQ(cell(r, 4), "1,235 ");
-}
-
-TEST(LotRow, HoldState) {
-    auto r = eachLot();
-    const auto hold = [&r](const QVariant& status, const QVariant& onQuart) {
-        r[LotSearchRecord::PALLETSTATUS] = status;
-        r[LotSearchRecord::ONQUART] = onQuart;
-        return cell(r, 10);
+// Each case changes some fields of the ordinary lot and reads one cell.
+TEST(LotRow, QuantityHoldStateAndDates) {
+    using F = LotSearchRecord;
+    const QVariant may1 = QDateTime(QDate(2024, 5, 1), QTime(0, 0));
+    const struct {
+        std::vector<std::pair<F::Field, QVariant>> fields;
+        int column;
+        QString cell;
+    } cases[] = {
+        {{{F::QTYAVAIL, 0}}, 4, " "},
+        {{{F::UOM, "KG        "}, {F::QTYAVAIL, 0.5}}, 4, ".50 "},
+        {{{F::UOM, "KG"}, {F::QTYAVAIL, 1234.5}}, 4, "1,234.50 "},
+        {{{F::UOM, "kg"}, {F::QTYAVAIL, 1234.5}}, 4, "1,235 "},  // compared as stored
+        {{{F::PALLETSTATUS, "HOLD"}}, 10, "B-Hold"},
+        {{{F::PALLETSTATUS, "UNGR"}}, 10, "B-Hold"},
+        {{{F::PALLETSTATUS, "HOLD"}, {F::ONQUART, 1}}, 10, "Q-Hold"},
+        {{{F::PALLETSTATUS, "hold"}}, 10, "OK"},
+        {{{F::PALLETSTATUS, "HOLD "}}, 10, "OK"},
+        {{{F::PALLETSTATUS, kNullText}}, 10, "OK"},
+        {{{F::PALLETSTATUS, "HOLD"}, {F::ONQUART, kNullInt}}, 10, "Q-Hold"},  // null: not free
+        {{{F::QTYLEVEL, 0}}, 10, "Q-Hold"},
+        {{{F::QTYLEVEL, 0}}, 16, "Not Avail"},
+        {{{F::PALLETSTATUS, " QTD  "}}, 11, "QTD"},
+        {{{F::ONQUARTDT, may1}}, 11, "2024-05-01"},
+        {{{F::ONQUARTDT, 20240501.0}}, 11, "20240501"},
+        {{{F::ONQUARTDT, kNullInt}, {F::PALLETSTATUS, kNullText}}, 11, ""},
+        {{{F::STOCKDATE, "n/a"}}, 5, "n/a"},  // not a date: shown as it is
+        {{{F::PRODDATE, "n/a"}}, 17, ""},     // not a date: empty
     };
-    EXPECT_EQ(hold("HOLD", 0), "B-Hold");
-    EXPECT_EQ(hold("UNGR", 0), "B-Hold");
-    EXPECT_EQ(hold("HOLD", 1), "Q-Hold");
-    EXPECT_EQ(hold("hold", 0), "OK");
-    EXPECT_EQ(hold("HOLD ", 0), "OK");
-    EXPECT_EQ(hold(kNullText, 0), "OK");
-    EXPECT_EQ(hold("HOLD", kNullInt), "Q-Hold");  // a null flag: not free
-    r[LotSearchRecord::QTYLEVEL] = 0;
-    EXPECT_EQ(hold("OK1", 0), "Q-Hold");
-    EXPECT_EQ(cell(r, 16), "Not Avail");
-}
-
-TEST(LotRow, QuarantineDateAndOtherDates) {
-    auto r = eachLot();
-    r[LotSearchRecord::PALLETSTATUS] = " QTD  ";
-    EXPECT_EQ(cell(r, 11), "QTD");
-    r[LotSearchRecord::ONQUARTDT] = QDateTime(QDate(2024, 5, 1), QTime(0, 0));
-    EXPECT_EQ(cell(r, 11), "2024-05-01");
-    r[LotSearchRecord::ONQUARTDT] = 20240501.0;
-    EXPECT_EQ(cell(r, 11), "20240501");
-    r[LotSearchRecord::ONQUARTDT] = kNullInt;
-    r[LotSearchRecord::PALLETSTATUS] = kNullText;
-    EXPECT_EQ(cell(r, 11), "");
-
-    r[LotSearchRecord::STOCKDATE] = "n/a";  // not a date: shown as it is
-    r[LotSearchRecord::PRODDATE] = "n/a";   // not a date: empty
-    EXPECT_EQ(cell(r, 5), "n/a");
-    EXPECT_EQ(cell(r, 17), "");
+    for (const auto& c : cases) {
+        auto r = eachLot();
+        for (const auto& [field, value] : c.fields)
+            r[field] = value;
+        EXPECT_EQ(cell(r, c.column), c.cell) << c.column << " " << c.cell.toStdString();
+    }
 }
 
 TEST(LotTotals, WhichRowsEachTotalCountsAndTheirTexts) {

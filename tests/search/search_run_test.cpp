@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <stop_token>
 
 using qv::search::LotRow;
 using qv::search::LotSearchCriteria;
@@ -20,20 +19,16 @@ namespace {
 class RecordingSink : public qv::search::LotRowSink {
 public:
     void startRows() override { events << "start"; }
-    void addRow(const LotRow& row) override {
+    void addRow(LotRow row) override {
         events << "row " + row.cells[3];
         numbers << row.cells[0];
         rows[row.cells[3]] = QStringList(row.cells.begin(), row.cells.end());
-        if (stopAfter > 0 && --stopAfter == 0)
-            stop.request_stop();
     }
     void endRows() override { events << "end"; }
 
     QStringList events;
     QStringList numbers;                  // the first cells, in order
     std::map<QString, QStringList> rows;  // by lot number
-    int stopAfter = 0;                    // rows after which the sink asks the run to stop
-    std::stop_source stop;
 };
 
 class LotSearchRun : public ::testing::Test {
@@ -41,7 +36,7 @@ protected:
     LotSearchResult run(const QString& statement) {
         const auto connection = qv::platform::Connection::open(
             qv::platform::connectionString("TEST"), company.setting());
-        return qv::search::runLotSearch(*connection, statement, sink, sink.stop.get_token());
+        return qv::search::runLotSearch(*connection, statement, sink);
     }
     LotSearchResult run(const LotSearchCriteria& criteria) {
         return run(qv::search::buildLotStatement(criteria));
@@ -99,19 +94,6 @@ TEST_F(LotSearchRun, AllEightCriteriaOnACompany) {
     EXPECT_EQ(result.totals.grade, 29);
 }
 
-TEST_F(LotSearchRun, NothingFoundLeavesTheSinkUntouched) {
-    company.addItem("A100", "Peas", "KG", "B");
-    addLot("L1", "A100", "WH1", 1, "A");
-    const LotSearchResult result = run(LotSearchCriteria::fromControlTexts(
-        "ZZ", QString(), QString(), QString(), QString(), QString(), QString(), QString()));
-    EXPECT_TRUE(result.nothingFound);
-    EXPECT_EQ(result.totals.rowCount, 0);
-    EXPECT_TRUE(sink.events.isEmpty());
-    // The recordset cannot tell its count (-1): the message counts from there.
-    EXPECT_EQ(qv::search::nothingAvailableMessage(result.recordCount),
-              "0 Records - Nothing Available for this selection ");
-}
-
 TEST_F(LotSearchRun, FailuresEndTheRowsHandedOverFirst) {
     // A rejected statement fails before any row.
     EXPECT_TRUE(qv::tests::thrownText<qv::platform::DbError>([&] {
@@ -128,19 +110,6 @@ TEST_F(LotSearchRun, FailuresEndTheRowsHandedOverFirst) {
     EXPECT_EQ(failureOf({}),
               "Conversion failed when converting date and/or time from character string.");
     EXPECT_EQ(sink.events, QStringList({"start", "row L1", "row L2", "end"}));
-}
-
-TEST_F(LotSearchRun, StopsBetweenRowsWhenAsked) {
-    company.addItem("A100", "Peas", "KG", "B");
-    for (const QString lot : {"L1", "L2", "L3", "L4"})
-        addLot(lot, "A100", "WH1", 2.5, "A");
-    sink.stopAfter = 2;
-    const LotSearchResult result = run(LotSearchCriteria{});
-    EXPECT_TRUE(result.stopped);
-    EXPECT_EQ(sink.events, QStringList({"start", "row L1", "row L2", "end"}));
-    // The totals are those of the rows handed over: 2.5 rounds to 2, then 4.5 to 4.
-    EXPECT_EQ(result.totals.rowCount, 2);
-    EXPECT_EQ(result.totals.quantity, 4);
 }
 
 }  // namespace
