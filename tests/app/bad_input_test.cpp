@@ -1,12 +1,10 @@
 // Awkward typed text on the real window, offscreen: every criteria field, the order field,
 // every finder's search box, and a printout of such a search. Each gives the search the text
 // means (literally, but for LIKE's wildcards in what reaches a statement) or a message, and
-// the company file is never written.
-#include "app/drilldown_commands.h"
+// the company file is never written. Summaries of such values are the summaries' own tests.
 #include "app/order_panel.h"
 #include "app/report_commands.h"
 #include "app/search_commands.h"
-#include "host/field_edit_control.h"
 #include "host/go_button.h"
 #include "platform/clock.h"
 #include "report/printout.h"
@@ -15,22 +13,8 @@
 #include "tests/support/recording_spreadsheet_app.h"
 #include "tests/support/workbook_reader.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDialog>
 #include <QJsonObject>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QTableView>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <functional>
-#include <vector>
 
 namespace qv::app {
 namespace {
@@ -76,34 +60,23 @@ protected:
         return sorted(lots);
     }
 
-    // Presses a field's finder button; in the finder, reads the first column of the rows it
-    // lists, types `search` into its search box, reads them again and chooses the current
-    // row when `choose`, else cancels.
+    // Presses a field's finder button; returns the rows the finder lists (the product-code
+    // finder's second column: its first holds the field's name), then those left once `search`
+    // is typed into its search box, choosing the current row then when `choose`.
     std::pair<QStringList, QStringList> finderRows(FieldEditControl* field, const QString& search,
                                                    bool choose = false) {
-        std::pair<QStringList, QStringList> rows;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            auto* table = dialog->findChild<QTableView*>("finderTable");
-            // The product-code finder lists the field's name first, then its value.
-            const int column = field == form->feditProdCode2 ? 1 : 0;
-            const auto read = [table, column] {
-                QStringList texts;
-                for (int row = 0; row < table->model()->rowCount(); ++row)
-                    texts << table->model()->index(row, column).data().toString().trimmed();
-                return sorted(texts);
-            };
-            rows.first = read();
-            dialog->findChild<QLineEdit*>("finderSearch")->setText(search);
-            rows.second = read();
-            if (choose && !rows.second.isEmpty())
-                QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
-            else
-                dialog->reject();
-        });
-        field->pressButton(FieldEditControl::kFinderButton);
-        return rows;
+        const int column = field == form->feditProdCode2 ? 1 : 0;
+        QStringList narrowed;
+        const QStringList all =
+            tests::withFinder([&] { field->pressButton(FieldEditControl::kFinderButton); },
+                              [&](QDialog* dialog, QTableView* table) {
+                                  dialog->findChild<QLineEdit*>("finderSearch")->setText(search);
+                                  narrowed = sorted(tests::columnTexts(table, column));
+                                  if (choose && !narrowed.isEmpty())
+                                      QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+                              },
+                              column);
+        return {sorted(all), narrowed};
     }
 
     const platform::FixedToday today{QDate(2026, 12, 5)};
@@ -136,12 +109,8 @@ TEST_F(BadInputTest, TypedTextIsSearchedForAsMeantAndNothingIsWritten) {
     FieldEditControl* const fields[] = {form->feditLocation2, form->feditItemNum2,
                                         form->feditLotNum2, form->feditProdCode2,
                                         form->feditBCustomer2};
-    // Every criterion: the field-edit controls, then the combo boxes.
-    std::vector<std::pair<QWidget*, std::function<void(const QString&)>>> criteria;
-    for (FieldEditControl* field : fields)
-        criteria.emplace_back(field, [field](const QString& text) { field->setValue(text); });
-    for (QComboBox* combo : {form->feditGrade2, form->cboPalletStatus, form->cboCategory})
-        criteria.emplace_back(combo, [combo](const QString& text) { combo->setEditText(text); });
+    QList<QWidget*> criteria(std::begin(fields), std::end(fields));
+    criteria << form->feditGrade2 << form->cboPalletStatus << form->cboCategory;
     const QString nothing = "0 Records - Nothing Available for this selection ";
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed.left(20).toStdString());
@@ -149,13 +118,13 @@ TEST_F(BadInputTest, TypedTextIsSearchedForAsMeantAndNothingIsWritten) {
         messages.entries.clear();
         if (c.inCriteria) {
             // Every criterion alone, then a printout of the last search.
-            for (const auto& [control, type] : criteria) {
-                type(c.typed);
+            for (QWidget* control : criteria) {
+                tests::controlTexts({control}, c.typed.toUtf8().constData());
                 form->GoButton1->click();
                 EXPECT_EQ(listed(), c.found) << control->objectName().toStdString();
                 EXPECT_EQ(messages.texts(), none) << control->objectName().toStdString();
                 messages.entries.clear();
-                type({});
+                tests::controlTexts({control}, "");
             }
             form->cmdPrint2->click();
             if (c.found.isEmpty()) {
@@ -174,17 +143,6 @@ TEST_F(BadInputTest, TypedTextIsSearchedForAsMeantAndNothingIsWritten) {
                 for (QString lot : c.found)
                     EXPECT_TRUE(values.contains(lot.replace(QChar(1), "_x0001_")))
                         << values.join('|').toStdString();
-                // A drill-down on every cell of the first row: the summaries of its values.
-                QWidget* rows = form->ListView1->viewport();
-                for (int column = 1; column < form->lotList->columnCount(); ++column) {
-                    const QModelIndex index = form->lotList->index(0, column);
-                    form->ListView1->scrollTo(index);
-                    const QPoint cell = form->ListView1->visualRect(index).center();
-                    QTest::mouseClick(rows, Qt::LeftButton, {}, cell);
-                    QTest::mouseDClick(rows, Qt::LeftButton, {}, cell);
-                }
-                EXPECT_EQ(messages.texts(), QStringList{})
-                    << messages.texts().join('|').toStdString();
             }
             emptyCriteriaAndSummaries(*form);
             messages.entries.clear();

@@ -1,39 +1,25 @@
 // Faults while the window is open, offscreen: the company file removed, damaged or locked
-// by another process under the drill-down, the finders, the order lookup, the item
-// description and the printout; a workbook that cannot be written or shown; a missing logo.
-// Each is reported by name with the pointer and status put back, writes nothing to the
-// company file, and the same command works again once the fault is gone.
-#include "app/main_menu.h"
+// under each command that reads it; the cache, clipboard and logo. Each is reported by name
+// with the pointer put back, writes nothing, and the command works again once it is gone.
+// The spreadsheet application's own failures are the printout commands' tests.
 #include "app/order_panel.h"
 #include "app/report_commands.h"
-#include "host/field_edit_control.h"
 #include "host/go_button.h"
-#include "report/printout.h"
 #include "search/lot_list_model.h"
 #include "tests/app/signed_on_window.h"
 #include "tests/support/lock_holder.h"
 #include "tests/support/recording_spreadsheet_app.h"
 #include "tests/support/workbook_reader.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCryptographicHash>
-#include <QDialog>
 #include <QGuiApplication>
 #include <QJsonArray>
-#include <QLabel>
 #include <QPushButton>
-#include <QTableView>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
-#include <functional>
 #include <optional>
 #include <thread>
+#include <vector>
 
 namespace qv::app {
 namespace {
@@ -67,8 +53,13 @@ protected:
     tests::RecordingSpreadsheetApp spreadsheet;
 };
 
-TEST_F(FaultTest, CompanyFileFaultsAreNamedAndPassWithTheFault) {
+// Each fault under each command it concerns: one message, "<command>: " and what the fault
+// says (none for a missing logo), the pointer put back, nothing written, and the command works
+// again once the fault is gone.
+TEST_F(FaultTest, FaultsAreNamedAndPassWithTheFault) {
     const QString file = company.path();
+    const QString cache = qEnvironmentVariable("XDG_CACHE_HOME") + "/quorvan";
+    const QString logo = company.folder() + "/BMP/brisvale.bmp";
     const QByteArray original = [&] {
         QFile f(file);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -78,44 +69,70 @@ TEST_F(FaultTest, CompanyFileFaultsAreNamedAndPassWithTheFault) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(original) == original.size());
     };
     std::optional<tests::LockHolder> lock;
-    const struct {
-        const char* fault;
-        std::function<void()> make;
-        std::function<void()> undo;
-        QString named;
-    } faults[] = {
-        {"removed", [&] { QFile::remove(file); }, restore, "does not exist"},
-        {"damaged",
-         [&] {
-             QFile f(file);
-             ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.write(QByteArray(100, 'x')) == 100);
-         },
-         restore, "not a database"},
-        {"locked", [&] { lock.emplace(file); }, [&] { lock.reset(); }, "database is locked"},
+    struct Command {
+        QString what;  // the message's start; the clipboard's refusal has none
+        std::function<void()> run;
     };
-    const QPoint locationCell = form->ListView1->visualRect(form->lotList->index(0, 1)).center();
-    const struct {
-        QString what;
-        std::function<void()> command;
-    } commands[] = {
-        {"Drilling down",
-         [&] {
-             QTest::mouseClick(form->ListView1->viewport(), Qt::LeftButton, {}, locationCell);
-             QTest::mouseDClick(form->ListView1->viewport(), Qt::LeftButton, {}, locationCell);
-         }},
+    const auto drillDown = [&] {
+        tests::doubleClick(form->ListView1,
+                           form->ListView1->visualRect(form->lotList->index(0, 1)).center());
+    };
+    const Command excel{"Excel Printout", [&] { form->cmdPrint2->click(); }};
+    const std::vector<Command> companyReaders = {
+        {"Drilling down", drillDown},
         {"Finding",
          [&] { form->feditLocation2->pressButton(host::FieldEditControl::kFinderButton); }},
         {"Sales order",
          [&] { form->orderPanel->feditOrder->pressButton(host::FieldEditControl::kFinderButton); }},
         {"Showing the item description",
          [&] { form->feditItemNum2->setValue(form->feditItemNum2->value() + "0"); }},
-        {"Excel Printout", [&] { form->cmdPrint2->click(); }},
+        excel,
+    };
+    const struct {
+        QString fault;
+        std::function<void()> make, undo;
+        QString said;
+        std::vector<Command> commands;
+    } faults[] = {
+        {"cache folder not writable",
+         [&] {
+             QDir(cache).removeRecursively();
+             QDir().mkpath(qEnvironmentVariable("XDG_CACHE_HOME"));
+             QFile blocker(cache);
+             ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+         },
+         [&] { QFile::remove(cache); },
+         "Cannot make the folder " + cache,
+         {excel}},
+        {"a record failing half-way through the printout",
+         [&] { company.addLot("L02", "A100", "WH1", 1, 1, 0); },
+         [&] { company.exec("DELETE FROM ICXLOT WHERE LOTNUM = 'L02'"); },
+         "Conversion failed when converting date and/or time",
+         {excel}},
+        {"clipboard refusing",
+         [&] { clipboard.openFails = true; },
+         [&] { clipboard.openFails = false; },
+         "Could not open the Clipboard. Copy aborted.",
+         {{"", [&] { form->GoButton1->click(); }}, {"", drillDown}}},
+        // Last but the logo: these leave the test company's own handle on a file gone.
+        {"removed", [&] { QFile::remove(file); }, restore, "does not exist", companyReaders},
+        {"damaged",
+         [&] {
+             QFile f(file);
+             ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.write(QByteArray(100, 'x')) == 100);
+         },
+         restore, "not a database", companyReaders},
+        {"locked", [&] { lock.emplace(file); }, [&] { lock.reset(); }, "database is locked",
+         tests::LockHolder::available() ? companyReaders : std::vector<Command>{}},
+        {"logo missing",
+         [&] { QFile::rename(logo, logo + ".away"); },
+         [&] { QFile::rename(logo + ".away", logo); },
+         "",
+         {excel}},
     };
     for (const auto& f : faults) {
-        if (QString(f.fault) == "locked" && !tests::LockHolder::available())
-            continue;
-        for (const auto& c : commands) {
-            SCOPED_TRACE(std::string(f.fault) + " / " + c.what.toStdString());
+        for (const Command& c : f.commands) {
+            SCOPED_TRACE((f.fault + " / " + c.what).toStdString());
             form->lblStatus->setText("before");
             f.make();
             const QByteArray faulty = company.checksum();
@@ -131,79 +148,27 @@ TEST_F(FaultTest, CompanyFileFaultsAreNamedAndPassWithTheFault) {
                     std::this_thread::sleep_for(std::chrono::milliseconds(300));
                     answeredOrBusy = answered || QGuiApplication::overrideCursor();
                 });
-            const QStringList said = run(c.command);
+            const QStringList said = run(c.run);
             if (watcher.joinable())
                 watcher.join();
             QCoreApplication::processEvents();
             EXPECT_TRUE(answeredOrBusy) << "frozen without the hourglass";
-            ASSERT_EQ(said.size(), 1) << said.join('|').toStdString();
-            EXPECT_TRUE(said[0].startsWith(c.what + ": ") && said[0].contains(f.named))
-                << said[0].toStdString();
+            if (f.said.isEmpty()) {
+                EXPECT_EQ(said, QStringList{});
+            } else {
+                ASSERT_EQ(said.size(), 1) << said.join('|').toStdString();
+                EXPECT_TRUE(said[0].startsWith(c.what.isEmpty() ? "" : c.what + ": ") &&
+                            said[0].contains(f.said))
+                    << said[0].toStdString();
+            }
+            if (!c.what.isEmpty() && !f.said.isEmpty()) {
+                EXPECT_EQ(form->lblStatus->text(), "");  // not Ready, nor what it was
+            }
             EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-            EXPECT_EQ(form->lblStatus->text(), "");
             EXPECT_EQ(company.checksum(), faulty) << "written to";
             f.undo();
-            EXPECT_EQ(run(c.command), QStringList{});
+            EXPECT_EQ(run(c.run), QStringList{});
         }
-    }
-    EXPECT_EQ(company.checksum(), QCryptographicHash::hash(original, QCryptographicHash::Sha256));
-}
-
-TEST_F(FaultTest, OtherFaultsAreNamedAndPassWithTheFault) {
-    const QString cache = qEnvironmentVariable("XDG_CACHE_HOME") + "/quorvan";
-    const QString logo = company.folder() + "/BMP/brisvale.bmp";
-    const auto excel = [&] { form->cmdPrint2->click(); };
-    const auto drillDown = [&] {
-        const QPoint cell = form->ListView1->visualRect(form->lotList->index(0, 1)).center();
-        QTest::mouseClick(form->ListView1->viewport(), Qt::LeftButton, {}, cell);
-        QTest::mouseDClick(form->ListView1->viewport(), Qt::LeftButton, {}, cell);
-    };
-    const QString clipboardRefused = "Could not open the Clipboard. Copy aborted.";
-    const struct {
-        QString fault;
-        std::function<void()> make, undo, command;
-        QString said;  // the message begins so; none when empty
-    } faults[] = {
-        {"cache folder not writable",
-         [&] {
-             QDir(cache).removeRecursively();
-             QDir().mkpath(qEnvironmentVariable("XDG_CACHE_HOME"));
-             QFile blocker(cache);
-             ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-         },
-         [&] { QFile::remove(cache); }, excel, "Excel Printout: Cannot make the folder " + cache},
-        {"spreadsheet application missing", [&] { spreadsheet.canShow = false; },
-         [&] { spreadsheet.canShow = true; }, excel, QString::fromUtf16(report::kNoSpreadsheetApp)},
-        {"spreadsheet application failing", [&] { spreadsheet.showFails = true; },
-         [&] { spreadsheet.showFails = false; }, excel, "Excel Printout: no window for "},
-        {"print command failing", [&] { spreadsheet.printFails = true; },
-         [&] { spreadsheet.printFails = false; },
-         [&] { form->mainMenu->mnuPickingSlip->trigger(); }, "Picking Slip: no printer for "},
-        {"a record failing half-way through the printout",
-         [&] { company.addLot("L02", "A100", "WH1", 1, 1, 0); },
-         [&] { company.exec("DELETE FROM ICXLOT WHERE LOTNUM = 'L02'"); }, excel,
-         "Excel Printout: Conversion failed when converting date and/or time"},
-        {"clipboard refusing the search's statement", [&] { clipboard.openFails = true; },
-         [&] { clipboard.openFails = false; }, [&] { form->GoButton1->click(); }, clipboardRefused},
-        {"clipboard refusing a drilled-down value", [&] { clipboard.openFails = true; },
-         [&] { clipboard.openFails = false; }, drillDown, clipboardRefused},
-        {"logo missing", [&] { QFile::rename(logo, logo + ".away"); },
-         [&] { QFile::rename(logo + ".away", logo); }, excel, ""},
-    };
-    for (const auto& f : faults) {
-        SCOPED_TRACE(f.fault.toStdString());
-        form->lblStatus->setText("before");
-        f.make();
-        const QStringList said = run(f.command);
-        if (f.said.isEmpty()) {
-            EXPECT_EQ(said, QStringList{});
-        } else {
-            ASSERT_EQ(said.size(), 1) << said.join('|').toStdString();
-            EXPECT_TRUE(said[0].startsWith(f.said)) << said[0].toStdString();
-        }
-        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-        f.undo();
-        EXPECT_EQ(run(f.command), QStringList{});
     }
     // The printout without its logo was shown all the same.
     ASSERT_GE(spreadsheet.shown.size(), 2);

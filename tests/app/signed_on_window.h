@@ -32,10 +32,19 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace qv::tests {
 
+// The trimmed texts of one column of a table's rows.
+inline QStringList columnTexts(const QTableView* table, int column = 0) {
+    QStringList texts;
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+        texts << table->model()->index(row, column).data().toString().trimmed();
+    return texts;
+}
+
 // Runs press(), which opens a finder, while drive() acts on it (the finder is cancelled if
-// drive() leaves it open); returns the trimmed first column of the rows the finder listed.
+// drive() leaves it open); returns the trimmed `column` of the rows the finder listed.
 inline QStringList withFinder(const std::function<void()>& press,
-                              const std::function<void(QDialog*, QTableView*)>& drive) {
+                              const std::function<void(QDialog*, QTableView*)>& drive,
+                              int column = 0) {
     QStringList rows;
     bool opened = false;
     QTimer::singleShot(0, [&] {
@@ -44,8 +53,7 @@ inline QStringList withFinder(const std::function<void()>& press,
             return;
         opened = true;
         auto* table = dialog->findChild<QTableView*>("finderTable");
-        for (int row = 0; row < table->model()->rowCount(); ++row)
-            rows << table->model()->index(row, 0).data().toString().trimmed();
+        rows = columnTexts(table, column);
         drive(dialog, table);
         if (dialog->isVisible())
             dialog->reject();

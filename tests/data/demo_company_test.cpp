@@ -80,67 +80,44 @@ TEST_F(DemoCompany, HoldsEveryCaseTheProgramNeeds) {
          " WHERE L.QTYLEVEL = 1 AND L.ONQUART = 0 AND P.PALLETSTATUS = 'OK')",
          "EXISTS (SELECT 1 FROM ICXLOT L WHERE QTYLEVEL = 1 AND ONQUART = 0 AND"
          " NOT EXISTS (SELECT 1 FROM OPTPALLETSTATUS P WHERE P.LOTNUM = L.LOTNUM))",
-         // The pallet-status list: hold codes and others.
-         "(SELECT COUNT(*) FROM CSOPTFD WHERE OPTFIELD = 'PALLETSTATUS') = 30",
-
-         // Lots stored as the accounting system stores them.
-         "(SELECT COUNT(*) = 400 AND COUNT(DISTINCT LOTNUM) = 400 FROM ICXLOT)",
          // Fifteen characters: the lot finder strips the three-character suffix either way.
          "NOT EXISTS (SELECT 1 FROM ICXLOT WHERE length(RTRIM(LOTNUM)) <> 15"
          " OR substr(LOTNUM, 13, 1) <> '-')",
-         "NOT EXISTS (SELECT 1 FROM ICITEM WHERE length(ITEMNO) <> 24 OR length(STOCKUNIT) <> 10)",
-         // Level 0 with and without dates; level 1 always with real dates (CONVERT would fail).
+         // Level 0 with and without dates (level 1's convert: the lot statement's test below).
          "EXISTS (SELECT 1 FROM ICXLOT WHERE QTYLEVEL = 0 AND STOCKDATE = 0)",
          "EXISTS (SELECT 1 FROM ICXLOT WHERE QTYLEVEL = 0 AND STOCKDATE > 0)",
-         "NOT EXISTS (SELECT 1 FROM ICXLOT WHERE QTYLEVEL = 1 AND (STOCKDATE < 19000101"
-         " OR EXPIRYDATE < STOCKDATE))",
-         // KG with decimals, EA whole.
+         // KG with decimals, other units whole.
          "EXISTS (SELECT 1 FROM ICXLOT L JOIN ICITEM I ON I.ITEMNO = L.ITEMNUM"
          " WHERE I.STOCKUNIT = 'KG' AND L.QTYAVAIL <> CAST(L.QTYAVAIL AS INT))",
-         "EXISTS (SELECT 1 FROM ICXLOT L JOIN ICITEM I ON I.ITEMNO = L.ITEMNUM"
-         " WHERE I.STOCKUNIT = 'EA')",
          "NOT EXISTS (SELECT 1 FROM ICXLOT L JOIN ICITEM I ON I.ITEMNO = L.ITEMNUM"
          " WHERE I.STOCKUNIT <> 'KG' AND L.QTYAVAIL <> CAST(L.QTYAVAIL AS INT))",
-         "NOT EXISTS (SELECT 1 FROM ICXLOTO WHERE VALIFTEXT <> VALUE)",
          // Lots at the inactive location, which the location finder leaves out.
          "EXISTS (SELECT 1 FROM ICXLOT L JOIN ICLOC C ON C.LOCATION = L.LOCATION"
          " WHERE C.INACTIVE = 1)",
-
          // Customer code exactly C (binary comparison: not c), and others containing a C.
          "EXISTS (SELECT 1 FROM OPTCUSTCODE WHERE CUSTCODE = 'C' COLLATE BINARY)",
          "EXISTS (SELECT 1 FROM OPTCUSTCODE WHERE CUSTCODE <> 'C' AND CUSTCODE LIKE '%C%')",
          "EXISTS (SELECT 1 FROM CSOPTFD WHERE OPTFIELD = 'CUSTCODE' AND VALUE = 'C'"
          " AND VDESC <> '')",
-         "(SELECT COUNT(DISTINCT GRADE) FROM OPTGRADE) = 7",
          "EXISTS (SELECT 1 FROM ICXLOT L WHERE"
          " NOT EXISTS (SELECT 1 FROM OPTGRADE G WHERE G.LOTNUM = L.LOTNUM))",
          // The product finder leaves out blank product codes.
          "EXISTS (SELECT 1 FROM ICXLOTO WHERE OPTFIELD = 'PRODCODE' AND VALIFTEXT > '   ')",
-         "NOT EXISTS (SELECT 1 FROM OPTPRODDATE WHERE PRODDATE IS NULL)",
          // Categories: a one- and a two-letter code for a customer letter, one without description.
          "(SELECT COUNT(*) FROM ICCATG WHERE CATEGORY IN ('B', 'BX')) = 2",
          "(SELECT COUNT(*) FROM ICCATG WHERE [DESC] = '') = 1",
-         "(SELECT COUNT(*) FROM ICLOC WHERE INACTIVE = 1) = 1",
-         "(SELECT COUNT(*) FROM ICLOC WHERE INACTIVE = 0) > 3",
-
          // The order finder: ORDDATE > today - 30 days, no shipment yet, with lines.
          "EXISTS (SELECT 1 FROM OEORDH H WHERE ORDDATE > 20260213 AND NUMSHPMENT = 0"
          " AND EXISTS (SELECT 1 FROM OEORDD D WHERE D.ORDUNIQ = H.ORDUNIQ))",
          "EXISTS (SELECT 1 FROM OEORDH WHERE ORDDATE <= 20260213)",
          "EXISTS (SELECT 1 FROM OEORDH WHERE NUMSHPMENT > 0)",
-         "NOT EXISTS (SELECT 1 FROM OEORDH WHERE ORDDATE > 20260315)",
-         // Customer B of the category table, an order without lines, header line counts right.
+         // Customer B of the category table, and an order without lines.
          "EXISTS (SELECT 1 FROM OEORDH WHERE CUSTOMER = '10927')",
          "EXISTS (SELECT 1 FROM OEORDH H WHERE"
          " NOT EXISTS (SELECT 1 FROM OEORDD D WHERE D.ORDUNIQ = H.ORDUNIQ))",
-         "NOT EXISTS (SELECT 1 FROM OEORDH H WHERE ORDLINES <>"
-         " (SELECT COUNT(*) FROM OEORDD D WHERE D.ORDUNIQ = H.ORDUNIQ))",
          // Comments the panel must wrap.
          "EXISTS (SELECT 1 FROM OEORDH WHERE length(RTRIM(COMMENT)) > 50)",
-         "EXISTS (SELECT 1 FROM OEORDH WHERE instr(COMMENT, char(13, 10)) > 0)",
-         "(SELECT COUNT(DISTINCT ORDUNIT) FROM OEORDD WHERE ORDUNIT IN ('KG','EA')) = 2",
-         "NOT EXISTS (SELECT 1 FROM OEORDD WHERE abs(EXTWEIGHT - QTYORDERED * UNITWEIGHT) > "
-         "0.0001)"});
+         "EXISTS (SELECT 1 FROM OEORDH WHERE instr(COMMENT, char(13, 10)) > 0)"});
 }
 
 // The lot search's joins of the eight site views: one row per level-1 lot, and every date

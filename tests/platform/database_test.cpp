@@ -1,5 +1,4 @@
 #include "platform/database.h"
-#include "platform/sqlite_tsql.h"
 #include "tests/support/odbc_data_source.h"
 #include "tests/support/thrown_text.h"
 
@@ -29,25 +28,22 @@ QByteArray contents(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// A company file with two items, one NOTE null and one empty, and a third whose date is 0.
-// Only the SQLite connection knows TSQL_CI: over ODBC, ITEMNO is never compared.
+// A company file with three items, one NOTE null and one empty.
 void writeCompany(const QString& path) {
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-    ASSERT_EQ(qv::platform::registerTsqlFunctions(db), SQLITE_OK);
     EXPECT_EQ(sqlite3_exec(db,
-                           "CREATE TABLE ICITEM (ITEMNO CHAR(24) COLLATE TSQL_CI, [DESC] CHAR(60), "
-                           "NOTE TEXT, QTY DECIMAL(19,4), STOCKDATE DECIMAL(9,0));"
-                           "INSERT INTO ICITEM VALUES ('A100    ', 'Flour', NULL, 12.75, 20240507),"
-                           " ('B200', 'Salt', '', 3.5, 20240101), ('C300', 'Rye', 'x', 1, 0);",
+                           "CREATE TABLE ICITEM (ITEMNO CHAR(24), [DESC] CHAR(60), NOTE TEXT, "
+                           "QTY DECIMAL(19,4)); INSERT INTO ICITEM VALUES ('A100    ', 'Flour', "
+                           "NULL, 12.75), ('B200', 'Salt', '', 3.5), ('C300', 'Rye', 'x', 1);",
                            nullptr, nullptr, nullptr),
               SQLITE_OK);
     sqlite3_close(db);
 }
 
 TEST(DatabaseSetting, ParsesTheProfileFormsAndNamesTheCompany) {
-    EXPECT_EQ(DatabaseSetting::parse("").kind, DatabaseSetting::Kind::Odbc);
-    EXPECT_EQ(DatabaseSetting::parse("ODBC").kind, DatabaseSetting::Kind::Odbc);
+    for (const char* odbc : {"", "ODBC"})
+        EXPECT_EQ(DatabaseSetting::parse(odbc).kind, DatabaseSetting::Kind::Odbc);
     const auto s = DatabaseSetting::parse("sqlite:/data/co.sqlite");
     EXPECT_EQ(s.kind, DatabaseSetting::Kind::Sqlite);
     EXPECT_EQ(s.sqlitePath, "/data/co.sqlite");
@@ -99,13 +95,10 @@ TEST_F(Database, ReadsFieldsByNameKeepingNullApartFromEmpty) {
         EXPECT_EQ(connection->isSqlite(), setting.kind == DatabaseSetting::Kind::Sqlite);
         other.reset();
         Recordset rs(*connection,
-                     "SELECT ITEMNO, [DESC] AS ItemDesc, NOTE FROM ICITEM "
-                     "WHERE QTY > 2");
+                     "SELECT ITEMNO, [DESC] AS ItemDesc, NOTE FROM ICITEM WHERE QTY > 2");
         EXPECT_EQ(rs.fieldCount(), 3);
-        EXPECT_EQ(rs.recordCount(), -1);
         ASSERT_FALSE(rs.eof());
-        EXPECT_EQ(rs.field("itemno").toString(), "A100    ");
-        EXPECT_EQ(rs.field("ITEMDESC").toString(), "Flour");
+        EXPECT_EQ(rs.field("itemno").toString() + rs.field("ITEMDESC").toString(), "A100    Flour");
         EXPECT_TRUE(rs.field("note").isNull());
         rs.moveNext();
         ASSERT_FALSE(rs.eof());
@@ -121,22 +114,6 @@ TEST_F(Database, ReadsFieldsByNameKeepingNullApartFromEmpty) {
     EXPECT_EQ(QSqlDatabase::connectionNames(), before);
 }
 
-TEST_F(Database, SqliteTakesTheDialectAndFailsAfterTheRowsBeforeTheBadOne) {
-    auto connection = open(DatabaseSetting::sqlite(file()));
-    // (No ORDER BY: a sort would evaluate every row before the first one.)
-    Recordset rs(*connection,
-                 "SELECT CONVERT(DATETIME, CONVERT(CHAR(8), dbo.ICITEM.STOCKDATE)) AS D, "
-                 "CAST(QTY AS INT) AS Q FROM dbo.ICITEM WHERE ITEMNO = 'a100' OR ITEMNO LIKE 'b%'"
-                 " OR NOTE = 'x'");
-    EXPECT_EQ(rs.field("D").toString(), "2024-05-07 00:00:00.000");
-    EXPECT_EQ(rs.field("Q").toInt(), 12);
-    rs.moveNext();
-    EXPECT_EQ(rs.field("D").toString(), "2024-01-01 00:00:00.000");
-    EXPECT_EQ(errorOf([&] { rs.moveNext(); }),
-              "Conversion failed when converting date and/or time from character string.");
-    EXPECT_TRUE(rs.eof());
-}
-
 // Whatever reaches either kind of connection is one SELECT, a write followed by COMMIT on
 // the same connection included; past that check, the SQLite file is open read-only and what
 // the ODBC driver takes is rolled back when the connection goes.
@@ -144,10 +121,9 @@ TEST_F(Database, NothingIsWrittenThroughEitherKind) {
     const QByteArray before = contents(file());
     const QString attached = dir_->filePath("attached.sqlite"),
                   copy = dir_->filePath("copy.sqlite");
+    // The plain writes' forms are the statement guard's own test.
     const QString statements[] = {
         "INSERT INTO ICITEM VALUES ('D400', 'Sugar', NULL, 1, 0)",
-        "UPDATE ICITEM SET NOTE = 'changed'",
-        "DELETE FROM ICITEM WHERE ITEMNO = 'A100'",
         "COMMIT",
         "ATTACH DATABASE '" + attached + "' AS other",
         "PRAGMA user_version = 7",
