@@ -10,7 +10,7 @@
 #include "app/order_panel.h"
 #include "app/report_commands.h"
 #include "app/search_commands.h"
-#include "app/text_viewer.h"
+#include "app/window_commands.h"
 #include "app/window_texts.h"
 #include "host/data_source.h"
 #include "host/field_edit_control.h"
@@ -19,7 +19,6 @@
 #include "host/session.h"
 #include "platform/messages.h"
 #include "platform/twips.h"
-#include "search/background_search.h"
 #include "search/lot_list_model.h"
 
 #include <QCheckBox>
@@ -44,14 +43,7 @@
 
 namespace qv::app {
 
-namespace {
-
 using platform::twipsToPixels;
-
-// The window's height as designed.
-constexpr int kDesignHeightTwips = 10200;
-
-}  // namespace
 
 Form2::Form2(platform::MessagePort& messages, platform::ClipboardPort& clipboard, QWidget* parent)
     : QMainWindow(parent),
@@ -67,7 +59,7 @@ Form2::Form2(platform::MessagePort& messages, platform::ClipboardPort& clipboard
     mainMenu = new MainMenu;
     setMenuBar(mainMenu);
     layOutControls();
-    connectWindowCommands();
+    connectWindowCommands(*this);
     connectSearchCommands(*this);
     connectDrilldownCommands(*this);
     connectFinderCommands(*this);
@@ -76,7 +68,7 @@ Form2::Form2(platform::MessagePort& messages, platform::ClipboardPort& clipboard
     guard_.setStatusLabel(lblStatus);
     // As designed: with the order panel showing; start-up narrows it.
     resizeWithinScreen(
-        {twipsToPixels(platform::kWideWidthTwips), twipsToPixels(kDesignHeightTwips)});
+        {twipsToPixels(platform::kWideWidthTwips), twipsToPixels(platform::kDesignHeightTwips)});
 }
 
 Form2::~Form2() = default;
@@ -250,23 +242,6 @@ QLayout* Form2::optionsLayout() {
     return options;
 }
 
-// The window's own commands: the font size, the about box and Quit.
-void Form2::connectWindowCommands() {
-    connectHandler(SpinButton1, &QSpinBox::valueChanged, tr("Font size"),
-                   [this] { lblFontSize->setText(QString::number(SpinButton1->value())); });
-    const std::pair<QAction*, int> sizes[] = {{mainMenu->mnu10point, 10},
-                                              {mainMenu->mnu11point, 11},
-                                              {mainMenu->mnu12point, 12},
-                                              {mainMenu->mnu13point, 13},
-                                              {mainMenu->mnu14point, 14}};
-    for (auto [action, size] : sizes)
-        connectHandler(action, &QAction::triggered, action->text(),
-                       [this, size] { SpinButton1->setValue(size); });
-    connectHandler(mainMenu->mnuAbout, &QAction::triggered, tr("About"),
-                   [this] { mnuAbout_Click(); });
-    connect(cmdQuit, &QPushButton::clicked, this, &Form2::cmdQuit_Click);
-}
-
 void Form2::setSearchStatement(const QString& statement) {
     const QScopedValueRollback setting(settingStatement_, true);
     txtSQLQuery->setPlainText(statement);
@@ -414,33 +389,6 @@ void Form2::prepareLotList() {
                 if (lastInView < 0 || first <= lastInView)
                     fitColumnsToRowsInView(ListView1, lotListWidthsTwips());
             });
-}
-
-void Form2::mnuAbout_Click() {
-    if (!aboutBox_)
-        aboutBox_ = new AboutBox(appTitle_, guard_, this);
-    aboutBox_->show();
-    aboutBox_->raise();
-    aboutBox_->activateWindow();
-}
-
-void Form2::cmdQuit_Click() {
-    guard_.run(tr("Quit"), [this] {
-        // The search's own loop ends with the program's and waits for its thread.
-        if (runningSearch)
-            runningSearch->stop();
-        if (aboutBox_)
-            aboutBox_->close();
-        // The viewers the about box opened would keep the program running.
-        TextViewer::closeAll();
-        if (HostSession)
-            HostSession->close();
-        HostSession.reset();
-        SessionManager.reset();
-        host::SignonManager().signoff(SignonId);
-    });
-    // A failing sign-off has been reported; the program ends all the same.
-    close();
 }
 
 }  // namespace qv::app

@@ -1,6 +1,6 @@
 #pragma once
 // The main window: the criteria, the lot list with its summaries and the printout options,
-// the order panel and the menu bar as panels of their own, start-up (Form_Load) and Quit.
+// the order panel and the menu bar as panels of their own, and start-up (Form_Load).
 // Controls are public so each feature's commands (app/<feature>_commands.cpp) and the tests
 // reach them by the names the rest of the program uses; each also carries that name as its
 // objectName. Every feature wires its handlers through connectHandler, under the one guard.
@@ -9,7 +9,6 @@
 #include "app/handler_guard.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include <memory>
 #include <type_traits>
@@ -84,10 +83,10 @@ public:
     // stays within the screen's available area: narrower than asked where that has no room.
     void setWidthTwips(int twips);
 
-    void mnuAbout_Click();
-    void cmdQuit_Click();
-    // The about box while it is loaded, else null.
-    AboutBox* aboutBox() const { return aboutBox_; }
+    // The about box while it is loaded, else null (it is deleted when closed).
+    AboutBox* aboutBox() const {
+        return findChild<AboutBox*>(QString(), Qt::FindDirectChildrenOnly);
+    }
 
     // Criteria.
     host::FieldEditControl *feditLocation2, *feditItemNum2, *feditLotNum2, *feditProdCode2,
@@ -158,7 +157,6 @@ private:
     void layOutControls();
     QLayout* criteriaLayout();
     QLayout* optionsLayout();
-    void connectWindowCommands();
 
     // Start-up steps after the session check.
     void openSession();
@@ -172,7 +170,6 @@ private:
     QString appTitle_;
     QString lastSearchStatement_;
     bool settingStatement_ = false;
-    QPointer<AboutBox> aboutBox_;
 };
 
 }  // namespace qv::app

@@ -9,6 +9,8 @@ inline constexpr int kTwipsPerPixel = 15;
 // The main window's two widths: without and with the order panel.
 inline constexpr int kNarrowWidthTwips = 13150;
 inline constexpr int kWideWidthTwips = 19680;
+// The window's height as designed.
+inline constexpr int kDesignHeightTwips = 10200;
 
 // To the nearest whole pixel.
 inline constexpr int twipsToPixels(int twips) {
