@@ -7,7 +7,6 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace {
 
@@ -25,11 +24,8 @@ protected:
             company.addOptionValue("PALLETSTATUS", status);
         const struct {
             const char *lot, *item, *grade, *palletStatus;
-        } lots[] = {{"L1", "PE1", "NA", "REG"},
-                    {"L2", "PX1", "NC", "REJ"},
-                    {"L3", "A1", "A", "HOLD"},
-                    {"L4", "A1", "SS", "HOLDX"},
-                    {"L5", "A1", "A+", "REG"}};
+        } lots[] = {
+            {"L1", "PE1", "NA", "REG"}, {"L2", "PX1", "NC", "REJ"}, {"L3", "A1", "A+", "REG"}};
         for (const auto& lot : lots) {
             company.addLot(lot.lot, lot.item, "WH1", 1);
             company.addLotField(lot.lot, "GRADE", lot.grade);
@@ -49,36 +45,27 @@ protected:
     }
 };
 
+// Each typed text is the start of an entry ("NA", "REG", "PE - Peas"), which the search must
+// not take in its place. (The statement's own tests cover the clauses.)
 TEST_F(DropDownCriteriaTest, TypedTextIsSearchedAsTyped) {
     const struct {
         QComboBox* Form2::*combo;
-        QString typed, clause;
+        QString typed;
         std::string lots;
     } cases[] = {
-        // Prefixes of an entry ("NA" and "NC", "REG" and "REJ", "PE - Peas") stay as typed.
-        {&Form2::feditGrade2, "n", "(dbo.OPTGRADE.GRADE LIKE '%n%')", "L1 L2"},
-        {&Form2::feditGrade2, "ss", "(dbo.OPTGRADE.GRADE LIKE '%ss%')", "L4"},
-        // The pallet status is searched in upper case, whatever the box shows.
-        {&Form2::cboPalletStatus, "re", "(dbo.OPTPALLETSTATUS.PALLETSTATUS LIKE '%RE%')",
-         "L1 L2 L5"},
-        {&Form2::cboPalletStatus, "hold", "(dbo.OPTPALLETSTATUS.PALLETSTATUS LIKE '%HOLD%')",
-         "L3 L4"},
-        // The category is the first two characters of the box's text.
-        {&Form2::cboCategory, "P", "(dbo.ICITEM.CATEGORY LIKE '%P%')", "L1 L2"},
-        {&Form2::cboCategory, "pe - peas", "(dbo.ICITEM.CATEGORY LIKE '%pe%')", "L1"},
+        {&Form2::feditGrade2, "n", "L1 L2"},
+        {&Form2::cboPalletStatus, "re", "L1 L2 L3"},
+        {&Form2::cboCategory, "P", "L1 L2"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
         QComboBox* combo = form.get()->*c.combo;
-        combo->setEditText(QString());
         combo->setFocus();
         QTest::keyClicks(combo->lineEdit(), c.typed);
         QTest::keyClick(combo->lineEdit(), Qt::Key_Tab);  // leaving the box keeps the text
         ASSERT_FALSE(combo->lineEdit()->hasFocus());
         EXPECT_EQ(search(), c.lots);
         EXPECT_EQ(combo->currentText(), c.typed);
-        const QString statement = form->txtSQLQuery->toPlainText();
-        EXPECT_TRUE(statement.contains(c.clause)) << statement.toStdString();
         combo->setEditText(QString());
     }
     EXPECT_EQ(messages.texts(), QStringList());
@@ -99,7 +86,6 @@ TEST_F(DropDownCriteriaTest, ChoosingAnEntryPutsItsTextInTheBox) {
     }
     // "A+" of the grades, "REG" of the statuses, "PE - Peas" of the categories.
     EXPECT_EQ(search(), "");
-    EXPECT_TRUE(form->txtSQLQuery->toPlainText().contains("(dbo.ICITEM.CATEGORY LIKE '%PE%')"));
     form->feditGrade2->setEditText(QString());
     EXPECT_EQ(search(), "L1");
 }
