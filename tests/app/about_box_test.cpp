@@ -2,7 +2,6 @@
 #include "app/about_box.h"
 #include "app/handler_guard.h"
 #include "app/text_viewer.h"
-#include "app/version_info.h"
 #include "tests/support/recording_ports.h"
 
 #include <QApplication>
@@ -15,32 +14,11 @@ namespace {
 
 using namespace qv::app;
 
-class AboutBoxTest : public ::testing::Test {
-protected:
+TEST(AboutBox, EachDocumentationPressOpensAViewerAndOkUnloadsTheBox) {
     qv::tests::RecordingMessagePort messages;
     HandlerGuard guard{messages, [] { return QStringLiteral("T"); }};
-};
-
-TEST_F(AboutBoxTest, Texts) {
-    AboutBox about("TEST  app_tests", guard);
-    const QString copyright = VersionInfo::legalCopyright();
-    EXPECT_EQ(about.windowTitle(), "About TEST  app_tests");
-    EXPECT_EQ(about.lblVersion->text(),
-              "Ver. 9.63.29  " + copyright + "  " + VersionInfo::companyName());
-    EXPECT_EQ(about.lblTitle->text(), VersionInfo::fileDescription());
-    EXPECT_EQ(about.lblDescription->text(), "Item Lot Location and Optional Fields Lookup");
-    EXPECT_EQ(about.lblDisclaimer->text(),
-              QStringList({"Select by Full or Partial Data", "Drill down to Filter choices",
-                           "Exports shown data to Excel", "", VersionInfo::comments(),
-                           VersionInfo::companyName(), VersionInfo::fileDescription(),
-                           VersionInfo::legalTrademarks() + " " + copyright})
-                  .join("\r\n"));
-    EXPECT_FALSE(about.isModal());
-    EXPECT_EQ(about.cmdSysInfo->text(), "Documentation");
-}
-
-TEST_F(AboutBoxTest, EachDocumentationPressOpensAViewerAndOkUnloadsTheBox) {
-    QPointer<AboutBox> about = new AboutBox("T", guard);
+    QPointer<AboutBox> about = new AboutBox("TEST  app_tests", guard);
+    EXPECT_EQ(about->windowTitle(), "About TEST  app_tests");
     about->show();
     QPointer<TextViewer> viewer = about->cmdSysInfo_Click();
     ASSERT_TRUE(viewer);
@@ -57,13 +35,13 @@ TEST_F(AboutBoxTest, EachDocumentationPressOpensAViewerAndOkUnloadsTheBox) {
     about->cmdOK->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(about.isNull());
+    EXPECT_TRUE(messages.entries.empty());
 }
 
-TEST_F(AboutBoxTest, MissingDocumentationIsTheViewersNotice) {
+TEST(AboutBox, MissingDocumentationIsTheViewersNotice) {
     const QString path = "/nonexistent/folder/TALLORIN9DOC.txt";
     QPointer<TextViewer> viewer = TextViewer::open(path);
     EXPECT_TRUE(viewer->text().contains(path)) << viewer->text().toStdString();
-    EXPECT_EQ(viewer->pos(), QPoint(50, 50));
     viewer->close();
 }
 

@@ -15,17 +15,13 @@ TEST(HandlerGuard, FailureIsReportedAndTheProgramGoesOn) {
     qv::app::HandlerGuard guard(messages, [&title] { return title; });
     QLabel status("Searching ....");
     guard.setStatusLabel(&status);
-    QString written;
 
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    EXPECT_FALSE(guard.run("Search", [&] {
-        written = "first rows";
-        throw qv::platform::DbError("Invalid column name 'X'.");
-    }));
+    EXPECT_FALSE(
+        guard.run("Search", [] { throw qv::platform::DbError("Invalid column name 'X'."); }));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(status.text(), "");
-    EXPECT_EQ(written, "first rows") << "what the handler wrote stays";
     title = "LATER  quorvan";
     EXPECT_FALSE(guard.run("Finder", [] { throw qv::host::HostError("view IC0999 unknown"); }));
     EXPECT_FALSE(guard.run("Other", [] { throw 42; }));
