@@ -60,7 +60,6 @@ TEST(LotRow, QuantityHoldStateAndDates) {
         {{{F::UOM, "KG"}, {F::QTYAVAIL, 1234.5}}, 4, "1,234.50 "},
         {{{F::UOM, "kg"}, {F::QTYAVAIL, 1234.5}}, 4, "1,235 "},  // compared as stored
         {{{F::PALLETSTATUS, "HOLD"}}, 10, "B-Hold"},
-        {{{F::PALLETSTATUS, "UNGR"}}, 10, "B-Hold"},
         {{{F::PALLETSTATUS, "HOLD"}, {F::ONQUART, 1}}, 10, "Q-Hold"},
         {{{F::PALLETSTATUS, "hold"}}, 10, "OK"},
         {{{F::PALLETSTATUS, "HOLD "}}, 10, "OK"},
