@@ -132,10 +132,6 @@ TEST_F(SessionTest, ACommentStartsAtASemicolonAfterABlank) {
     for (const auto& [line, folder] : cases)
         EXPECT_EQ(folderIn("; site\n[other]\nx = 1\n[SignOn]\nCompany=B\n" + QByteArray(line)),
                   folder);
-    // The database defaults to ODBC.
-    ASSERT_EQ(folderIn("[signon]\ncompany=BRISVL\n"), "");
-    EXPECT_EQ(readSignonProfile(signonProfilePath())->database.kind,
-              platform::DatabaseSetting::Kind::Odbc);
 
     // What the writer writes reads back as it was, blanks and " ;" included.
     writeSignonProfile(signonProfilePath(), "BRISVL", "sqlite:/data/a ;b.sqlite", " /srv/a ;b ");
