@@ -1,7 +1,5 @@
 #include "search/lot_query.h"
 
-#include <QStringList>
-
 #include <gtest/gtest.h>
 
 using qv::search::buildLotStatement;
