@@ -6,38 +6,11 @@
 namespace qv::drilldown {
 namespace {
 
-QString field(Criterion criterion) {
-    return QString("field:%1").arg(int(criterion));
-}
-QString summary(Summary summary) {
-    return QString("summary:%1").arg(int(summary));
-}
-
-// A step as text: "field:<criterion>", "summary:<summary>", "label", "copy" or "clear", then
-// "+N" when it reads the cell N columns right of the one double-clicked.
-QString describe(const DrillStep& step) {
-    using Kind = DrillStep::Kind;
-    const QString what = step.kind == Kind::SetCriterion         ? field(step.criterion)
-                         : step.kind == Kind::ShowSummary        ? summary(step.summary)
-                         : step.kind == Kind::SetItemDescription ? QString("label")
-                         : step.kind == Kind::CopyCell           ? QString("copy")
-                                                                 : QString("clear");
-    return step.cellOffset ? what + QString("+%1").arg(step.cellOffset) : what;
-}
-
-TEST(DrillDownPlan, EachHeaderSetsItsFieldThenSummaryThenLabelThenClipboard) {
+// The headers the window test double-clicks (each criterion's, Hold, HoldDate) are its own;
+// here the others, each step as its kind.
+TEST(DrillDownPlan, OtherHeadersSetTheLabelCopyOrClear) {
+    static const char* const kinds[] = {"field", "summary", "label", "copy", "clear"};
     const std::pair<QString, QStringList> cases[] = {
-        {"Location", {field(Criterion::Location), summary(Summary::Location), "copy"}},
-        {"Item Number", {field(Criterion::ItemNumber), summary(Summary::Item), "label+12", "copy"}},
-        {"Lot Number", {field(Criterion::LotNumber), "copy"}},
-        {"Grade", {field(Criterion::Grade), summary(Summary::Grade), "copy"}},
-        {"ProdCode", {field(Criterion::ProdCode), summary(Summary::ProdCode)}},
-        {"CustCode", {field(Criterion::Customer), summary(Summary::CustCode), "copy"}},
-        // The pallet-status summary comes first here; "Hold" sets the combo from HoldDate.
-        {"Hold",
-         {summary(Summary::PalletStatus), field(Criterion::PalletStatus) + "+1", "label+4",
-          "clear"}},
-        {"HoldDate", {summary(Summary::PalletStatus), field(Criterion::PalletStatus), "copy"}},
         {"Item Desc", {"label", "copy"}},
         {"Qty Avail|Stock Date|Expiry|Whs|ProdDate", {"copy"}},
         {"Cat|UOM|Available|location|", {"clear"}},  // headers compare exactly
@@ -46,13 +19,10 @@ TEST(DrillDownPlan, EachHeaderSetsItsFieldThenSummaryThenLabelThenClipboard) {
         for (const QString& header : headers.split(u'|')) {
             QStringList steps;
             for (const DrillStep& step : drillDownSteps(header))
-                steps << describe(step);
+                steps << kinds[int(step.kind)];
             EXPECT_EQ(steps, expected) << header.toStdString();
         }
     }
-    // The lot number loses its three-character suffix; other cells stay as they are.
-    EXPECT_EQ(criterionValue(Criterion::LotNumber, "LOT12345001"), "LOT12345");
-    EXPECT_EQ(criterionValue(Criterion::Customer, "001"), "001");
 }
 
 TEST(ListHit, FindsTheRowAndColumnUnderTheMouse) {

@@ -36,26 +36,5 @@ TEST(CriteriaFinders, ButtonCodeAndStatusDecideWhatHappens) {
             << int(field) << " code " << code << " status " << status;
 }
 
-TEST(CriteriaFinders, ChosenValuesGoToTheFieldAndItsLabel) {
-    const struct {
-        F field;
-        QStringList returned;
-        std::optional<QString> value, label;
-    } cases[] = {
-        {F::LotNumber, {"ABC12XYZ", "A100"}, "ABC12", std::nullopt},
-        {F::LotNumber, {"AB"}, "", std::nullopt},  // no suffix to drop
-        {F::Location, {"A1    ", "Aisle"}, "A1    ", std::nullopt},
-        {F::ItemNumber, {"A100", "Peas "}, "A100", "Peas "},
-        {F::ProdCode, {"PRODCODE", "P-1", "A100"}, "P-1", std::nullopt},
-        {F::Customer, {" C ", " Cafe "}, "C", " Cafe "},
-        {F::Customer, {}, std::nullopt, std::nullopt},  // cancelled
-    };
-    for (const auto& c : cases) {
-        const FinderChoice choice = finderChoice(c.field, c.returned);
-        EXPECT_EQ(choice.fieldValue, c.value) << c.returned.join('|').toStdString();
-        EXPECT_EQ(choice.label, c.label) << c.returned.join('|').toStdString();
-    }
-}
-
 }  // namespace
 }  // namespace qv::host

@@ -65,7 +65,6 @@ TEST_F(FinderTest, InitialValueIsPreselectedAndTheSearchBoxNarrowsTheRows) {
     finder.setInitialValue("  lot2 ");
     const QStringList values = run([](QDialog*, QTableView* table, QLineEdit* search) {
         EXPECT_EQ(table->model()->rowCount(), 3);  // LOT120 is on quantity level 0
-        EXPECT_EQ(table->model()->headerData(1, Qt::Horizontal).toString(), "ITEMNUM");
         EXPECT_EQ(currentLot(table), "LOT2");
         QTest::keyClicks(search, "xa1");
         EXPECT_EQ(table->model()->rowCount(), 1);
@@ -102,7 +101,8 @@ TEST_F(FinderTest, AnEmptyListReturnsNothing) {
 
 // Narrowing rebuilds the shown rows; the item-model tester checks views are told so.
 TEST_F(FinderTest, SearchMatchesWithinOneCellAndFollowsEveryChangeOfTheText) {
-    company.addLot("ABCDEFGHIJKLM-2", "A100", "A1", 4);  // a lot number filling its column
+    // A lot number filling its column, and a quantity a short number format would round.
+    company.addLot("ABCDEFGHIJKLM-2", "A100", "A1", 1234.5678);
     const auto view = browsed("IC0810");
     FinderModel model(*view, {1, 2, 3}, {4, 1});  // the quantity returned, not shown
     tests::ModelChecker checker(&model);
@@ -120,14 +120,14 @@ TEST_F(FinderTest, SearchMatchesWithinOneCellAndFollowsEveryChangeOfTheText) {
         {"m-2", "ABCDEFGHIJKLM-2"},
         {"12", "LOT12 LOT120"},
         {"12.5", ""},  // only shown fields are searched
-        {"zz", ""},
         {"", "ABCDEFGHIJKLM-2 LOT12 LOT120 LOT2 LOT3"},
     };
     for (const auto& [text, lots] : steps) {
         model.setSearch(text);
         EXPECT_EQ(shownLots(), lots) << text.toStdString();
     }
-    EXPECT_EQ(model.returnedValues(model.recordAt(0)), (QStringList{"4", "ABCDEFGHIJKLM-2"}));
+    EXPECT_EQ(model.returnedValues(model.recordAt(0)),
+              (QStringList{"1234.5678", "ABCDEFGHIJKLM-2"}));
     EXPECT_EQ(checker.findings().join(u'\n').toStdString(), "");
 }
 
@@ -144,36 +144,6 @@ TEST_F(FinderTest, PreselectsAnEqualShownValueElseOneStartingWithIt) {
         const int record = model.findRecord(initial);
         EXPECT_EQ(record < 0 ? QString() : model.returnedValues(record)[0].trimmed(), value)
             << initial.toStdString();
-    }
-}
-
-// One field over values the test gives, one record each.
-class ValuesView : public View {
-public:
-    explicit ValuesView(QVariantList values) : values_(std::move(values)) {}
-    QString id() const override { return "TEST"; }
-    void reset() override {}
-    void browse(const QString&, bool) override {}
-    void internalSet(int) override {}
-    bool fetch() override { return ++at_ < values_.size(); }
-    QVariant field(const QString&) const override { return values_[at_]; }
-    QString fieldName(int) const override { return "VALUE"; }
-    void release() override {}
-
-private:
-    QVariantList values_;
-    qsizetype at_ = -1;
-};
-
-TEST(FinderModel, ShowsEveryValueAsItsVariantReadsAsText) {
-    QVariantList values = {12.5, 1234.5678, 1200000.0, 1e-7, 3e9, 0.1 + 0.2, -2.5, qlonglong(7)};
-    values << QString("  A  ") << QVariant(QMetaType::fromType<double>()) << QVariant();
-    ValuesView view(values);
-    const FinderModel model(view, {1}, {1});
-    ASSERT_EQ(model.rowCount(), values.size());
-    for (int row = 0; row < model.rowCount(); ++row) {
-        EXPECT_EQ(model.index(row, 0).data().toString(), values[row].toString()) << row;
-        EXPECT_EQ(model.returnedValues(row), QStringList{values[row].toString()}) << row;
     }
 }
 

@@ -50,9 +50,8 @@ TEST_F(ViewTest, FieldsByNumberOrAnyCaseAndRecordsInKeyOrder) {
     EXPECT_EQ(view->fieldValue(1), view->field("CATEGORY"));
     ASSERT_TRUE(view->fetch());
     EXPECT_FALSE(view->fetch());
-    EXPECT_FALSE(view->fetch());
-    EXPECT_EQ(errorOf([&] { view->field("NOSUCH"); }).left(7), "IC0210:");
-    EXPECT_TRUE(errorOf([&] { view->field("NOSUCH"); }).contains("NOSUCH"));
+    const QString noSuch = errorOf([&] { view->field("NOSUCH"); });
+    EXPECT_TRUE(noSuch.startsWith("IC0210:") && noSuch.contains("NOSUCH"));
     EXPECT_TRUE(errorOf([&] { link->openView("IC9999"); }).contains("IC9999"));
     view->release();
     EXPECT_TRUE(errorOf([&] { view->fetch(); }).contains("released"));
@@ -87,31 +86,20 @@ TEST_F(ViewTest, FieldNumbersDoNotDependOnTheTablesColumnOrder) {
               "IC0370: the company database has no column DESC for field 2");
 }
 
-// The filters the program builds, then the company rules: case and the padding of CHAR
-// values ignored, _ one character, text that looks like SQL only a value.
+// The company rules: case and the padding of CHAR values ignored, text that looks like SQL
+// only a value. The finders' own filters, and LIKE's wildcards, run in the window tests.
 TEST_F(ViewTest, FiltersSelectTheRightRecords) {
     const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
-        {"CS0012", R"((OPTFIELD = "PALLETSTATUS"))", "VALUE", "HOLD OK"},
-        {"IC0810", R"((LOTNUM LIKE "%12%" AND QTYLEVEL = 1))", "LOTNUM", "LOT12"},
-        {"IC0370", R"((LOCATION LIKE "%A1%") AND (INACTIVE = 0))", "LOCATION", "A1 XA1Y"},
         // A blank VALIFTEXT is not greater than three blanks.
         {"IC0812", R"((OPTFIELD = "PRODCODE") AND (VALUE LIKE "%%") AND (VALIFTEXT > "   "))",
          "LOTNUM", "LOT12"},
-        {"CS0012", R"((OPTFIELD = "CUSTCODE") AND (VALUE LIKE "%C%"))", "VALUE", "C CX"},
-        {"OE0520",
-         R"((ORDNUMBER LIKE "%%") AND (ORDDATE > 20261106) AND (NUMSHPMENT =0) )"
-         R"(AND (CUSTOMER LIKE "%10927%") )",
-         "ORDNUMBER", "ORD3"},
         {"IC0370", R"("xa1y" = LOCATION)", "LOCATION", "XA1Y"},
-        {"IC0810", R"(LOTNUM LIKE "lot1_")", "LOTNUM", "LOT12"},
         {"IC0810", R"(NOT LOTNUM LIKE "LOT1%" OR QTYAVAIL >= 12.5)", "LOTNUM", "LOT12 LOT2 LOT3"},
         {"IC0370", R"(LOCATION = "x' OR '1'='1")", "LOCATION", ""},
     };
     for (const auto& [viewId, filter, field, records] : cases)
         EXPECT_EQ(select(viewId, filter, field), records) << filter;
 
-    EXPECT_EQ(errorOf([&] { select("IC0810", "(LOTNUM LIKE )", "LOTNUM"); }),
-              "IC0810: filter error at position 14: expected a value");
     EXPECT_EQ(errorOf([&] { select("IC0370", "ITEMNO = 1", "LOCATION"); }),
               "IC0370: filter error at position 1: unknown field ITEMNO");
 }
@@ -126,11 +114,11 @@ TEST_F(ViewTest, SqlViewRunsOneStatementAfterAnother) {
     EXPECT_FALSE(view->fetch());
     EXPECT_TRUE(view->field("itemnum").isNull());  // after the last record, rather than failing
 
-    view->browse(" SELECT ORDNUMBER FROM dbo.OEORDH ORDER BY ORDUNIQ ", true);
-    QStringList orders;
+    view->browse(" SELECT LOCATION FROM dbo.ICLOC ORDER BY LOCATION DESC ", true);
+    QStringList locations;
     while (view->fetch())
-        orders << view->field("ORDNUMBER").toString().trimmed();
-    EXPECT_EQ(orders, (QStringList{"ORD1", "ORD2", "ORD3", "ORD4"}));
+        locations << view->field("LOCATION").toString().trimmed();
+    EXPECT_EQ(locations, (QStringList{"XA1Y", "B2", "A1"}));
     // Which statements are refused is the database's own test; the view names itself.
     EXPECT_TRUE(errorOf([&] {
                     view->browse("DELETE FROM ICLOC", true);
