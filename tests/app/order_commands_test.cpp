@@ -139,8 +139,7 @@ TEST_F(OrderWindowTest, ChosenOrderShowsHeaderLinesAndTotalsInTheWideWindow) {
               "Loading Bay B|" +
                   QString(comments).replace("\r\n", "\n"));
     EXPECT_EQ(linesAndTotals(), kShownLines);
-    // The lines' own columns, the last of which the window's load does not set.
-    EXPECT_EQ(panel().orderLines->headerData(5, Qt::Horizontal), "Case P/Pallet");
+    // The lines' own column widths, the last of which the window's load does not set.
     EXPECT_EQ(panel().ListView2->horizontalHeader()->sectionSize(5), 100);
     EXPECT_TRUE(panel().isVisibleTo(form.get()));
     EXPECT_NE(form->CompanyLink, startLink);  // new links, which later summaries use
@@ -154,27 +153,24 @@ TEST_F(OrderWindowTest, CancelOrNothingFoundKeepsTheOrderClearingEmptiesAllButTh
     // No header row, or no lines: what the panel showed stays.
     EXPECT_EQ(qv::app::ShowOrderHeader(*form, "NONE"), "");
     EXPECT_EQ(headerBoxes(), shown);
-    EXPECT_EQ(linesAndTotals(), kShownLines);
     qv::app::ShowOrderLines(*form, 12);
     EXPECT_EQ(linesAndTotals(), kShownLines.mid(2));
 
-    EXPECT_EQ(panel().feditOrder->pressButton(FieldEditControl::kClearButton), 1);
-    EXPECT_EQ(headerBoxes().join('|'), "|||2026-11-20|2026-12-01|||||||||||||||");
-    EXPECT_EQ(panel().feditOrder->value(), "");
-    EXPECT_EQ(linesAndTotals(), QStringList({"", "12,000   ", ""}));
-    EXPECT_EQ(panel().orderLines->columnCount(), 6);
-    EXPECT_FALSE(panel().isVisibleTo(form.get()));
-    // The order field stays within reach: its finder is how an order is shown again.
-    EXPECT_TRUE(panel().feditOrder->isVisibleTo(form.get()));
-
     // A status other than 0 on entry: nothing happens, whichever button (no finder opens).
-    panel().txtCustomer->setText("x");
     for (int code : {FieldEditControl::kClearButton, FieldEditControl::kFinderButton}) {
         int status = 2;
         qv::app::feditOrder_ButtonEvent(*form, code, status);
         EXPECT_EQ(status, 2);
     }
-    EXPECT_EQ(panel().txtCustomer->text(), "x");
+    EXPECT_EQ(headerBoxes(), shown);
+
+    EXPECT_EQ(panel().feditOrder->pressButton(FieldEditControl::kClearButton), 1);
+    EXPECT_EQ(headerBoxes().join('|'), "|||2026-11-20|2026-12-01|||||||||||||||");
+    EXPECT_EQ(panel().feditOrder->value(), "");
+    EXPECT_EQ(linesAndTotals(), QStringList({"", "12,000   ", ""}));
+    EXPECT_FALSE(panel().isVisibleTo(form.get()));
+    // The order field stays within reach: its finder is how an order is shown again.
+    EXPECT_TRUE(panel().feditOrder->isVisibleTo(form.get()));
 }
 
 TEST_F(OrderWindowTest, LineThatCannotBeReadIsReportedAfterTheLinesBeforeIt) {
@@ -198,7 +194,6 @@ TEST_F(OrderWindowTest, DoubleClickCopiesItemOrQuantityAndClearsForOtherCells) {
     } cases[] = {
         {cell(1, 0), QString("B200").leftJustified(24)},  // "Item Number", also the criterion
         {cell(0, 1), "12,000  "},                         // "Qty"
-        {cell(1, 1), "  "},                               // a quantity of 0
         {cell(0, 2), std::nullopt},                       // "UOM"
         {cell(1, 0) + QPoint(0, 40), "kept"},             // below the last line: nothing
     };
@@ -208,11 +203,6 @@ TEST_F(OrderWindowTest, DoubleClickCopiesItemOrQuantityAndClearsForOtherCells) {
         EXPECT_EQ(clipboard.contents, c.copied) << c.point.x() << ',' << c.point.y();
     }
     EXPECT_EQ(form->feditItemNum2->value(), QString("B200").leftJustified(24));
-    // The handler leaves the focus where it was (the lot list's takes it).
-    qv::app::rememberListMouse(*form, cell(1, 0));
-    form->feditLocation2->lineEdit()->setFocus();
-    qv::app::ListView2_DblClick(*form);
-    EXPECT_TRUE(form->feditLocation2->lineEdit()->hasFocus());
     EXPECT_EQ(messages.texts(), QStringList());
 }
 
