@@ -64,19 +64,15 @@ protected:
     }
     qv::app::OrderPanel& panel() const { return *form->orderPanel; }
 
-    // Presses the order field's finder button, then `key` in the finder; returns the status
-    // the handler left and the orders the finder listed.
-    std::pair<int, QStringList> finder(Qt::Key key = Qt::Key_Escape) {
+    // Types `typed` in the order field, presses its finder button, then `key` in the finder;
+    // returns the status the handler left and the orders the finder listed.
+    std::pair<int, QStringList> finder(const QString& typed, Qt::Key key = Qt::Key_Return) {
+        panel().feditOrder->setValue(typed);
         int status = -1;
         const QStringList rows = qv::tests::withFinder(
             [&] { status = panel().feditOrder->pressButton(FieldEditControl::kFinderButton); },
             [key](QDialog* dialog, QTableView*) { QTest::keyClick(dialog->focusWidget(), key); });
         return {status, rows};
-    }
-    // Chooses the order the typed value preselects.
-    int chooseOrder(const QString& typed) {
-        panel().feditOrder->setValue(typed);
-        return finder(Qt::Key_Return).first;
     }
 
     // The twenty boxes, trimmed but for the two whose rules leave no blanks around them.
@@ -109,25 +105,19 @@ protected:
 // Weights are summed as they are, 12,345.6, and only the total is rounded.
 const QStringList kShownLines = {"A100 12,000  ", "B200   ", "12,346   ", "12,000   ", "2"};
 
-TEST_F(OrderWindowTest, FinderListsRecentOpenOrdersOfTheCategorysCustomerAndTheTypedNumber) {
-    const struct {
-        QString category, typed, orders;
-    } cases[] = {
+TEST_F(OrderWindowTest, FinderListsRecentOpenOrdersAndTheChosenOneShowsInTheWideWindow) {
+    // The category's customer and the typed number narrow the list.
+    const std::tuple<QString, QString, QString> listed[] = {
         {"B - Bakery", "", "B'1001|B1002"},
         {"", "", "B'1001|B1002|A2001"},
         {"", "100", "B'1001|B1002"},
     };
-    for (const auto& c : cases) {
-        form->cboCategory->setEditText(c.category);
-        panel().feditOrder->setValue(c.typed);
-        EXPECT_EQ(finder().second.join('|'), c.orders) << (c.category + c.typed).toStdString();
+    for (const auto& [category, typed, orders] : listed) {
+        form->cboCategory->setEditText(category);
+        EXPECT_EQ(finder(typed, Qt::Key_Escape).second.join('|'), orders);
     }
-    EXPECT_EQ(messages.texts(), QStringList());
-}
-
-TEST_F(OrderWindowTest, ChosenOrderShowsHeaderLinesAndTotalsInTheWideWindow) {
     const auto startLink = form->CompanyLink;
-    EXPECT_EQ(chooseOrder("b'1"), 3);
+    EXPECT_EQ(finder("b'1").first, 3);
     EXPECT_EQ(messages.texts(), QStringList());
     // Texts as stored (padded to their column's width) but for the ones with a rule.
     EXPECT_EQ(panel().feditOrder->value(), QString("B'1001").leftJustified(22));
@@ -146,10 +136,9 @@ TEST_F(OrderWindowTest, ChosenOrderShowsHeaderLinesAndTotalsInTheWideWindow) {
 }
 
 TEST_F(OrderWindowTest, CancelOrNothingFoundKeepsTheOrderClearingEmptiesAllButTheDates) {
-    chooseOrder("B'1001");
+    finder("B'1001");
     const QStringList shown = headerBoxes();
-    panel().feditOrder->setValue("B1002");
-    EXPECT_EQ(finder(Qt::Key_Escape).first, 3);
+    EXPECT_EQ(finder("B1002", Qt::Key_Escape).first, 3);
     // No header row, or no lines: what the panel showed stays.
     EXPECT_EQ(qv::app::ShowOrderHeader(*form, "NONE"), "");
     EXPECT_EQ(headerBoxes(), shown);
@@ -177,7 +166,7 @@ TEST_F(OrderWindowTest, LineThatCannotBeReadIsReportedAfterTheLinesBeforeIt) {
     company.exec(
         "INSERT INTO OEORDD (ORDUNIQ, LINENUM, ITEM, QTYORDERED, ORDUNIT) "
         "VALUES (11, 3, 'C300', 'lots', 'KG')");
-    EXPECT_EQ(chooseOrder("B'1001"), 1);
+    EXPECT_EQ(finder("B'1001").first, 1);
     EXPECT_EQ(messages.texts(),
               QStringList({"Sales order: The QTYORDERED of an order line is not a number: "
                            "\"lots\""}));
@@ -186,7 +175,7 @@ TEST_F(OrderWindowTest, LineThatCannotBeReadIsReportedAfterTheLinesBeforeIt) {
 }
 
 TEST_F(OrderWindowTest, DoubleClickCopiesItemOrQuantityAndClearsForOtherCells) {
-    chooseOrder("B'1001");
+    finder("B'1001");
     ASSERT_NO_FATAL_FAILURE(showWindow());
     const struct {
         QPoint point;
