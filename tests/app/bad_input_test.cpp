@@ -8,7 +8,6 @@
 #include "host/go_button.h"
 #include "platform/clock.h"
 #include "report/printout.h"
-#include "search/lot_list_model.h"
 #include "tests/app/signed_on_window.h"
 #include "tests/support/recording_spreadsheet_app.h"
 #include "tests/support/workbook_reader.h"

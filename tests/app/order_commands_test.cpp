@@ -2,7 +2,6 @@
 // filter and the header's and lines' texts are the orders' own tests.
 #include "app/order_commands.h"
 #include "app/order_panel.h"
-#include "app/search_commands.h"
 #include "orders/format_by_length.h"
 #include "orders/order_lines_model.h"
 #include "platform/clock.h"
