@@ -5,7 +5,6 @@
 
 #include <QString>
 
-#include <atomic>
 #include <mutex>
 #include <thread>
 
@@ -30,12 +29,10 @@ public:
     TdsLogin login() const;
 
 private:
-    void serve();
     void answer(int client);
 
     int listener_ = -1;
     int port_ = 0;
-    std::atomic<bool> stop_{false};
     mutable std::mutex mutex_;
     TdsLogin login_;
     std::thread thread_;
