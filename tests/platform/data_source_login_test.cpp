@@ -14,17 +14,10 @@ namespace {
 
 using qv::platform::DataSourceLogin;
 
-// Opens the company's data source and returns the error it gives.
-QString openingError(const QString& company) {
-    return qv::tests::thrownText<qv::platform::DbError>(
-        [&] { qv::platform::Connection::open(qv::platform::connectionString(company), {}); });
-}
-
 // What QODBC appends after ";UID=" and ";PWD=": each value one attribute, the last one ended.
 TEST(ConnectionAttributes, EachValueIsOneAttributeAndTheLastIsEnded) {
     const std::pair<DataSourceLogin, DataSourceLogin> cases[] = {
         {{"", ""}, {"", ""}},
-        {{"quorvan", "s3cret"}, {"quorvan", "s3cret;"}},
         {{"quorvan", ""}, {"quorvan;", ""}},
         {{"", "s3cret"}, {"", "s3cret;"}},
         {{"a}b=c{d e", "x;Database=other"}, {"a}b=c{d e", "{x;Database=other};"}},
@@ -67,7 +60,6 @@ TEST(ReadDataSourceLogin, ReadsTheEntryTheDriverManagerConnectsWith) {
         {"SYSTEMWIDE", {"everyone", "shared"}},
         {"UNICODE", {"j\xc3\xbcrgen", "p\xc3\xa4ss\xe2\x82\xac"}},
         {"NOSUCH", {"", ""}},
-        {"", {"", ""}},
     };
     for (const auto& [dataSource, expected] : cases) {
         const auto login = qv::platform::readDataSourceLogin(dataSource);
@@ -88,7 +80,6 @@ TEST(FreeTdsLogin, TheDataSourceLoginArrivesWholeAndTheRefusalNamesOnlyTheUser) 
     const std::pair<QStringList, DataSourceLogin> cases[] = {
         {{}, {"", ""}},  // none in the data source: none from the program either (first, so
                          // no earlier login is still recorded)
-        {{"UID=quorvan", "PWD=s3cret"}, {"quorvan", "s3cret"}},
         {{"User=reader", "Password=x;Database=other"}, {"reader", "x;Database=other"}},
         {{"uid=brace", "pwd={open"}, {"brace", "{open"}},
         {{"UID=j\xc3\xbcrgen", "PWD=p\xc3\xa4ss\xe2\x82\xac"},
@@ -105,7 +96,8 @@ TEST(FreeTdsLogin, TheDataSourceLoginArrivesWholeAndTheRefusalNamesOnlyTheUser) 
                         QStringLiteral("Port=%1").arg(standIn.port()), "Database=BRISVALEDB",
                         "TDS_Version=7.4", "ClientCharset=UTF-8"} +
                 lines);
-        const QString text = openingError(name);
+        const QString text = qv::tests::thrownText<qv::platform::DbError>(
+            [&] { qv::platform::Connection::open(qv::platform::connectionString(name), {}); });
         const qv::tests::TdsLogin login = standIn.login();
         EXPECT_FALSE(text.isEmpty());
         EXPECT_EQ(login.user.toStdString(), expected.user.toStdString()) << text.toStdString();
