@@ -27,13 +27,9 @@ QByteArray contents(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// The profile's forms are the sign-on profile's test; here what it leaves to the database.
 TEST(DatabaseSetting, ParsesTheProfileFormsAndNamesTheCompany) {
-    for (const char* odbc : {"", "ODBC"})
-        EXPECT_EQ(DatabaseSetting::parse(odbc).kind, DatabaseSetting::Kind::Odbc);
-    const auto s = DatabaseSetting::parse("sqlite:/data/co.sqlite");
-    EXPECT_EQ(s.kind, DatabaseSetting::Kind::Sqlite);
-    EXPECT_EQ(s.sqlitePath, "/data/co.sqlite");
-    EXPECT_TRUE(errorOf([] { DatabaseSetting::parse("mysql:x"); }).contains("mysql:x"));
+    EXPECT_EQ(DatabaseSetting::parse("ODBC").kind, DatabaseSetting::Kind::Odbc);
     EXPECT_FALSE(errorOf([] { DatabaseSetting::parse("sqlite:"); }).isEmpty());
     EXPECT_EQ(connectionString("ABC"),
               "Provider=MSDASQL.1;Persist Security Info=true;Data Source=ABC");

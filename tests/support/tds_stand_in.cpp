@@ -128,8 +128,7 @@ void TdsStandIn::answer(int client) {
     const QByteArray login = receivePacket(client, kLogin7);
     if (login.isEmpty())
         return;
-    const TdsLogin received{true, loginField(login, 1), loginField(login, 2, true),
-                            loginField(login, 8)};
+    const TdsLogin received{loginField(login, 1), loginField(login, 2, true), loginField(login, 8)};
     {
         std::lock_guard lock(mutex_);
         login_ = received;

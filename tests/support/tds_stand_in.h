@@ -11,7 +11,6 @@
 namespace qv::tests {
 
 struct TdsLogin {
-    bool arrived = false;
     QString user;
     QString password;
     QString database;
