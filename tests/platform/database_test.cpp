@@ -93,7 +93,6 @@ TEST_F(Database, ReadsFieldsByNameKeepingNullApartFromEmpty) {
         EXPECT_EQ(rs.value(rs.fieldIndex("Note")).toString(), "");
         rs.moveNext();
         EXPECT_TRUE(rs.eof());
-        EXPECT_TRUE(errorOf([&] { rs.fieldIndex("NOSUCH"); }).contains("NOSUCH"));
         EXPECT_TRUE(errorOf([&] {
                         Recordset(*connection, "SELECT NOSUCH FROM ICITEM");
                     }).contains("NOSUCH"));

@@ -1,5 +1,4 @@
 #include "platform/formats.h"
-#include "tests/support/thrown_text.h"
 
 #include <QDateTime>
 
@@ -10,6 +9,7 @@
 
 using qv::platform::formatNumber;
 
+// The patterns of the lot list and its totals are its own test's; here the rules behind them.
 TEST(NumberFormat, Texts) {
     const struct {
         double value;
@@ -17,15 +17,11 @@ TEST(NumberFormat, Texts) {
         const char* text;
     } cases[] = {
         // Zero shows only the always-shown digits; rounding to zero shows no sign either.
-        {0, u"#,###", ""},
         {0, u"#,###.#0 ", ".00 "},
         {0, u"###,##0 ", "0 "},
         {-0.4, u"#,###", ""},
         // Groups and decimals.
-        {1234, u"#,###", "1,234"},
         {1000, u"#,###,##0 ", "1,000 "},
-        {1234.5, u"#,###.#0 ", "1,234.50 "},
-        {0.25, u"#,###.#0 ", ".25 "},
         {1.25, u"0.0#", "1.25"},
         // Signs, and halves rounded away from zero.
         {-0.25, u"#,###.#0 ", "-.25 "},
@@ -62,13 +58,12 @@ TEST(DateFormat, WritesReadsAndConvertsDates) {
     EXPECT_FALSE(qv::platform::dateOf(QVariant(QMetaType(QMetaType::QString))).has_value());
 }
 
-TEST(AddRounded, HalvesGoToTheEvenNeighbourAndLeavingThe32BitRangeIsAnErrorNamingTheTotal) {
+// The error's naming of the total is the lot totals' test.
+TEST(AddRounded, HalvesGoToTheEvenNeighbourAndLeavingThe32BitRangeIsAnError) {
     EXPECT_EQ(qv::platform::addRounded(qv::platform::addRounded(0, 2.5), 2.5), 4);
     EXPECT_EQ(qv::platform::addRounded(0, -2.5), -2);
     EXPECT_EQ(qv::platform::addRounded(2147483000, 647), 2147483647);
-    EXPECT_TRUE(qv::tests::thrownText<std::overflow_error>([] {
-                    qv::platform::addRounded(2147483647, 1, "grade quantity");
-                }).contains("grade quantity"));
+    EXPECT_THROW(qv::platform::addRounded(2147483647, 1), std::overflow_error);
     EXPECT_THROW(qv::platform::addRounded(-2147483647, -2), std::overflow_error);
     EXPECT_THROW(qv::platform::addRounded(0, std::numeric_limits<double>::quiet_NaN()),
                  std::overflow_error);
