@@ -39,7 +39,6 @@ TEST(ReadDataSourceLogin, ReadsTheEntryTheDriverManagerConnectsWith) {
                     "[SQLLOGIN]\nDriver=FreeTDS\nUID=quorvan\nPWD=s3cret\n"
                     "[SPELLED]\nuser =  Quorvan Reader  \nPASSWORD=p;w # kept\n"
                     "[BOTH]\nUID=first\nUser=second\nPWD=\nPassword=fallback\n"
-                    "[KERBEROS]\nDriver=FreeTDS\nTrusted_Connection=yes\n"
                     "[SHADOWED]\nDriver=FreeTDS\n"
                     "[UNICODE]\nUID=j\xc3\xbcrgen\nPWD=p\xc3\xa4ss\xe2\x82\xac\n"},
           std::pair{"system/odbc.ini",
@@ -55,7 +54,6 @@ TEST(ReadDataSourceLogin, ReadsTheEntryTheDriverManagerConnectsWith) {
         {"SQLLOGIN", {"quorvan", "s3cret"}},
         {"SPELLED", {"Quorvan Reader", "p;w # kept"}},
         {"BOTH", {"first", "fallback"}},
-        {"KERBEROS", {"", ""}},
         {"SHADOWED", {"", ""}},  // the user's entry hides the system's whole
         {"SYSTEMWIDE", {"everyone", "shared"}},
         {"UNICODE", {"j\xc3\xbcrgen", "p\xc3\xa4ss\xe2\x82\xac"}},

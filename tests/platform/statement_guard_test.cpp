@@ -7,8 +7,8 @@
 namespace {
 
 // The writes and statements joined by ';' are run against both kinds of connection in
-// database_test.cpp; here the forms that are harder to see. `why` is null where the statement
-// may run.
+// database_test.cpp, and the program's own statements by every test that searches; here the
+// forms that are harder to see. `why` is null where the statement may run.
 TEST(StatementGuard, RefusesAnythingButOneSelectNamingWhy) {
     const std::pair<const char*, const char*> cases[] = {
         {"update ICITEM SET NOTE = 'x'", "begins with update"},
@@ -26,16 +26,8 @@ TEST(StatementGuard, RefusesAnythingButOneSelectNamingWhy) {
         {"SELECT * FROM OPENQUERY(S, 'DELETE FROM ICITEM')", "contains OPENQUERY"},
         {"SELECT * FROM ICITEM {call p}", "contains call"},
         {"  -- nothing\n /* at all */ ", "is empty"},
-        // The program's own: blanks first, CASE, CONVERT, [DESC], a typed text whose
-        // apostrophe is doubled, GROUP BY and HAVING.
-        {"   SELECT L.LOCATION, CASE I.UNIT WHEN 'KG' THEN L.Q ELSE CAST(L.Q AS INT) END AS Q, "
-         "CONVERT(DATETIME, CONVERT(CHAR(8), L.D)) AS D, I.[DESC] AS ITEMDESC FROM dbo.L INNER "
-         "JOIN dbo.I ON L.ITEMNUM = I.ITEMNO WHERE (L.LOTNUM LIKE '%x''; DELETE FROM ICITEM --%')"
-         "   ORDER BY ITEMNUM ",
-         nullptr},
-        {" SELECT  COUNT(L.LOTNUM) AS COUNT FROM dbo.L GROUP BY L.QTYLEVEL HAVING (L.Q = 1) ",
-         nullptr},
         // Words only look dangerous inside literals, quoted names and comments.
+        {"SELECT A FROM T WHERE A LIKE '%x''; DELETE FROM T --%'", nullptr},
         {"SELECT [DELETE], \"INSERT\", 'a;b' AS [x;y] FROM T -- ; DROP TABLE T\n/* ; COMMIT */",
          nullptr},
         {"SELECT A FROM T WHERE A IN (SELECT B FROM U) UNION ALL SELECT C FROM V except "
