@@ -4,32 +4,12 @@
 #include "platform/statement_guard.h"
 #include "platform/tsql_dialect.h"
 
+#include <QRegularExpression>
+
 #include <cstdio>
 #include <cstdlib>
 
 namespace qv::tests {
-
-namespace {
-
-// The SQL without the contents of its '...' literals ('' inside one is part of it).
-QString statementShape(const QString& sql) {
-    QString shape;
-    bool inLiteral = false;
-    for (qsizetype i = 0; i < sql.size(); ++i) {
-        if (sql[i] != u'\'') {
-            if (!inLiteral)
-                shape += sql[i];
-        } else if (inLiteral && i + 1 < sql.size() && sql[i + 1] == u'\'') {
-            ++i;  // a doubled quote: one quote inside the literal
-        } else {
-            inLiteral = !inLiteral;
-            shape += u'\'';
-        }
-    }
-    return shape;
-}
-
-}  // namespace
 
 QStringList typedTexts(const std::uint8_t* data, std::size_t size, qsizetype count) {
     QStringList parts = typedText(data, size).split(u'\n');
@@ -50,7 +30,11 @@ void require(bool ok, const char* what, const QString& detail) {
 }
 
 void requireSafeStatement(const QString& built, const QString& builtFromHarmless) {
-    require(statementShape(built) == statementShape(builtFromHarmless),
+    // The SQL without the contents of its '...' literals ('' inside one is part of it); an
+    // unterminated literal keeps its opening quote only.
+    static const QRegularExpression kLiteral("'(?:[^']++|'')*+('?)");
+    require(QString(built).replace(kLiteral, "'\\1") ==
+                QString(builtFromHarmless).replace(kLiteral, "'\\1"),
             "typed text stays inside string literals", built);
     try {
         platform::requireSingleSelect(built);

@@ -11,8 +11,7 @@ using qv::tests::require;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const QStringList kFields = {"ORDNUMBER", "ORDDATE", "NUMSHPMENT", "CUSTOMER"};
     const QStringList typed = qv::tests::typedTexts(data, size, 2);
-    const QString& orderValue = typed[0];
-    const QString& customer = typed[1];
+    const QString &orderValue = typed[0], &customer = typed[1];
     const QString filter = qv::orders::orderFinderFilter(orderValue, 20240101, customer);
     qv::host::SqlCondition condition;
     try {

@@ -11,12 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         qv::platform::requireSingleSelect(sql);
     } catch (const qv::platform::DbError&) {
-        // Not one SELECT statement, as the message says.
     }
     try {
         qv::platform::rewriteTsqlForSqlite(sql);
     } catch (const qv::platform::DbError&) {
-        // A construct SQLite would read differently, named in the message.
     }
     return 0;
 }

@@ -1,5 +1,4 @@
 #include "platform/formats.h"
-#include "tests/support/thrown_text.h"
 
 #include <QDateTime>
 
@@ -10,6 +9,7 @@
 
 using qv::platform::formatNumber;
 
+// The patterns of the lot list and its totals are its own test's; here the rules behind them.
 TEST(NumberFormat, Texts) {
     const struct {
         double value;
@@ -17,29 +17,17 @@ TEST(NumberFormat, Texts) {
         const char* text;
     } cases[] = {
         // Zero shows only the always-shown digits; rounding to zero shows no sign either.
-        {0, u"#,###", ""},
-        {0, u"###,###,###  ", "  "},
         {0, u"#,###.#0 ", ".00 "},
         {0, u"###,##0 ", "0 "},
-        {0.4, u"#,##0 ", "0 "},
         {-0.4, u"#,###", ""},
         // Groups and decimals.
-        {1234, u"#,###", "1,234"},
-        {1234567890, u"###,###,###", "1,234,567,890"},
         {1000, u"#,###,##0 ", "1,000 "},
-        {1234.5, u"#,###.#0 ", "1,234.50 "},
-        {0.25, u"#,###.#0 ", ".25 "},
-        {0.5, u"###,###.#0 ", ".50 "},
-        {1.5, u"0.0#", "1.5"},
         {1.25, u"0.0#", "1.25"},
         // Signs, and halves rounded away from zero.
-        {-1234, u"#,### ", "-1,234 "},
         {-0.25, u"#,###.#0 ", "-.25 "},
         {-2147483648.0, u"###,###,###", "-2,147,483,648"},
-        {1234.6, u"###,##0 ", "1,235 "},
         {2.5, u"#,###", "3"},
         {-2.5, u"#,###", "-3"},
-        {0.125, u"#,###.#0 ", ".13 "},
         // Decimals stored as doubles round as the decimal they stand for.
         {1.005, u"#,###.#0 ", "1.01 "},
         {999.995, u"#,###.#0 ", "1,000.00 "},
@@ -57,31 +45,25 @@ TEST(DateFormat, WritesReadsAndConvertsDates) {
     // A year of more or fewer than four digits is still shown, not left empty.
     EXPECT_EQ(qv::platform::formatDate(QDate(12345, 6, 7)), "12345-06-07");
     EXPECT_EQ(qv::platform::formatDate(QDate(-44, 3, 15)), "-0044-03-15");
-    EXPECT_EQ(qv::platform::formatTime(QTime(9, 5, 3)), "09:05:03");
-    for (const char16_t* text : {u"2024-05-07 00:00:00", u"2024-05-07 13:45:10.123",
-                                 u"2024-05-07T13:45:10", u"5/7/2024", u" 2024-05-07  "})
+    for (const char16_t* text :
+         {u"2024-05-07 13:45:10.123", u"2024-05-07T13:45:10", u"5/7/2024", u" 2024-05-07  "})
         EXPECT_TRUE(qv::platform::readsAsDate(text)) << QString::fromUtf16(text).toStdString();
-    for (const char16_t* text : {u"20240507", u"0", u"2024-02-30", u"2024-05-07 25:00:00",
-                                 u"2024-05-07x", u"13/1/2024", u"5/7/24"})
+    for (const char16_t* text :
+         {u"20240507", u"2024-02-30", u"2024-05-07 25:00:00", u"13/1/2024", u"5/7/24"})
         EXPECT_FALSE(qv::platform::readsAsDate(text)) << QString::fromUtf16(text).toStdString();
     EXPECT_EQ(qv::platform::dateFromText(u"5/7/2024"), QDate(2024, 5, 7));
-    EXPECT_EQ(qv::platform::dateOf(QVariant(QDateTime(QDate(2024, 5, 1), QTime(10, 0)))),
-              QDate(2024, 5, 1));
     EXPECT_EQ(qv::platform::dateOf(QVariant(QString("2024-05-01 00:00:00.000"))),
               QDate(2024, 5, 1));
     EXPECT_FALSE(qv::platform::dateOf(QVariant(20240501)).has_value());
     EXPECT_FALSE(qv::platform::dateOf(QVariant(QMetaType(QMetaType::QString))).has_value());
-    EXPECT_FALSE(qv::platform::dateOf(QVariant(QDate())).has_value());
 }
 
-TEST(AddRounded, HalvesGoToTheEvenNeighbourAndLeavingThe32BitRangeIsAnErrorNamingTheTotal) {
+// The error's naming of the total is the lot totals' test.
+TEST(AddRounded, HalvesGoToTheEvenNeighbourAndLeavingThe32BitRangeIsAnError) {
     EXPECT_EQ(qv::platform::addRounded(qv::platform::addRounded(0, 2.5), 2.5), 4);
-    EXPECT_EQ(qv::platform::addRounded(0, 3.5), 4);
     EXPECT_EQ(qv::platform::addRounded(0, -2.5), -2);
     EXPECT_EQ(qv::platform::addRounded(2147483000, 647), 2147483647);
-    EXPECT_TRUE(qv::tests::thrownText<std::overflow_error>([] {
-                    qv::platform::addRounded(2147483647, 1, "grade quantity");
-                }).contains("grade quantity"));
+    EXPECT_THROW(qv::platform::addRounded(2147483647, 1), std::overflow_error);
     EXPECT_THROW(qv::platform::addRounded(-2147483647, -2), std::overflow_error);
     EXPECT_THROW(qv::platform::addRounded(0, std::numeric_limits<double>::quiet_NaN()),
                  std::overflow_error);

@@ -46,12 +46,11 @@ TEST(XlsxWriter, FilesGoToAPrivateCacheFolderUnderUnpredictableNames) {
     EXPECT_TRUE(first->path().endsWith(".xlsx"));
     // The name is taken at once, so no other program can put a file of its own there.
     EXPECT_TRUE(QFileInfo::exists(first->path()));
-    // Pictures that are missing or not pictures are left out.
+    // A file that is no picture is left out (a missing one is the printout commands' test).
     QTemporaryDir dir;
     QFile notAPicture(dir.filePath("logo.bmp"));
     ASSERT_TRUE(notAPicture.open(QIODevice::WriteOnly) && notAPicture.write("not a picture") > 0);
     notAPicture.close();
-    EXPECT_FALSE(first->insertImage(1, 0, dir.filePath("none.bmp")));
     EXPECT_FALSE(first->insertImage(1, 0, notAPicture.fileName()));
     first->close();
     EXPECT_TRUE(ownerOnly(first->path()));

@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 
 #include <stdexcept>
-#include <utility>
 
 namespace qv::tests {
 namespace {
@@ -26,37 +25,24 @@ QStringList odbcinst(const QStringList& arguments, const char* pattern) {
     return found;
 }
 
-// The driver's name, or empty and why.
-std::pair<QString, std::string> findDriver(const QString& library, const QString& install) {
+}  // namespace
+
+QString registeredDriver(const QString& library, const QString& install, std::string& why) {
     try {
         const QStringList names = odbcinst({"-q", "-d"}, R"(^\[(.+)\]$)");
         for (const QString& name : names) {
             const QStringList path = odbcinst({"-q", "-d", "-n", name}, R"(^Driver\s*=\s*(.*)$)");
             if (!path.isEmpty() && path[0].section(u'/', -1).contains(library))
-                return {name, {}};
+                return name;
         }
-        return {{},
-                "no ODBC driver " + library.toStdString() +
-                    " is registered with the driver manager (odbcinst -q -d lists: " +
-                    (names.isEmpty() ? std::string("none") : names.join(", ").toStdString()) +
-                    "); install " + install.toStdString() + " to run this test"};
+        why = "no ODBC driver " + library.toStdString() +
+              " is registered with the driver manager (odbcinst -q -d lists: " +
+              (names.isEmpty() ? std::string("none") : names.join(", ").toStdString()) +
+              "); install " + install.toStdString() + " to run this test";
     } catch (const std::runtime_error& e) {
-        return {{}, e.what()};
+        why = e.what();
     }
-}
-
-}  // namespace
-
-QString registeredDriver(const QString& library, const QString& install, std::string& why) {
-    const auto found = findDriver(library, install);
-    why = found.second;
-    return found.first;
-}
-
-QString registeredSqlite3Driver(std::string& why) {
-    static const auto found = findDriver("sqlite3odbc", "libsqliteodbc");  // asked once
-    why = found.second;
-    return found.first;
+    return {};
 }
 
 void addDataSource(const QString& folder, const QString& name, const QStringList& lines) {
@@ -68,16 +54,13 @@ void addDataSource(const QString& folder, const QString& name, const QStringList
     qputenv("ODBCINI", dataSources.fileName().toUtf8());
 }
 
-void addOdbcDataSource(const QString& folder, const QString& name, const QString& databaseFile,
-                       const QStringList& more) {
+void addOdbcDataSource(const QString& folder, const QString& name, const QString& databaseFile) {
     std::string why;
     const QString driver = registeredSqlite3Driver(why);
     if (driver.isEmpty())
         throw std::runtime_error(why);
-    addDataSource(
-        folder, name,
-        QStringList{"Driver=" + driver, "Database=" + databaseFile, "NoCreat=1", "Timeout=1000"} +
-            more);
+    addDataSource(folder, name,
+                  {"Driver=" + driver, "Database=" + databaseFile, "NoCreat=1", "Timeout=1000"});
 }
 
 }  // namespace qv::tests

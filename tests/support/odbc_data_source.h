@@ -16,18 +16,19 @@ namespace qv::tests {
 // Debian package that brings the driver.
 QString registeredDriver(const QString& library, const QString& install, std::string& why);
 // A SQLite 3 ODBC driver ("SQLite3" on Debian).
-QString registeredSqlite3Driver(std::string& why);
+inline QString registeredSqlite3Driver(std::string& why) {
+    return registeredDriver("sqlite3odbc", "libsqliteodbc", why);
+}
 
 // Adds the data source `name` with the given "Key=Value" lines to the odbc.ini kept in
 // folder and points this process's unixODBC at it. Throws std::runtime_error when the file
 // cannot be written.
 void addDataSource(const QString& folder, const QString& name, const QStringList& lines);
 
-// Adds the data source `name` over the SQLite file databaseFile, with any further lines.
-// NoCreat=1: a missing file is an error, never a new empty database. Timeout=1000: a locked
-// file is waited for one second, not the driver's hundred. Throws std::runtime_error when no
-// driver is registered or the file cannot be written.
-void addOdbcDataSource(const QString& folder, const QString& name, const QString& databaseFile,
-                       const QStringList& more = {});
+// Adds the data source `name` over the SQLite file databaseFile. NoCreat=1: a missing file is
+// an error, never a new empty database. Timeout=1000: a locked file is waited for one second,
+// not the driver's hundred. Throws std::runtime_error when no driver is registered or the
+// file cannot be written.
+void addOdbcDataSource(const QString& folder, const QString& name, const QString& databaseFile);
 
 }  // namespace qv::tests

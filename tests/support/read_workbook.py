@@ -11,15 +11,6 @@ import zipfile
 import openpyxl
 
 
-def cell_facts(cell):
-    return {
-        "value": cell.value,
-        "number_format": cell.number_format,
-        "bold": bool(cell.font.b),
-        "align": cell.alignment.horizontal,
-    }
-
-
 def raw_footer(path):
     # openpyxl splits the footer into parts and drops codes it does not know; the file's
     # own text is what a spreadsheet application reads.
@@ -37,13 +28,10 @@ def main(path):
     for row in ws.iter_rows():
         for cell in row:
             if cell.value is not None:
-                cells[cell.coordinate] = cell_facts(cell)
+                cells[cell.coordinate] = {"value": cell.value, "number_format": cell.number_format,
+                                          "bold": bool(cell.font.b),
+                                          "align": cell.alignment.horizontal}
                 fonts.add("%s %s" % (cell.font.name, cell.font.sz))
-    margins = ws.page_margins
-    images = []
-    for image in ws._images:
-        anchor = image.anchor._from
-        images.append({"col": anchor.col, "row": anchor.row, "width": image.width})
     facts = {
         "sheets": wb.sheetnames,
         "cells": cells,
@@ -62,11 +50,11 @@ def main(path):
         # An absent count is the format's default of 1.
         "fit_width": 1 if ws.page_setup.fitToWidth is None else int(ws.page_setup.fitToWidth),
         "fit_height": 1 if ws.page_setup.fitToHeight is None else int(ws.page_setup.fitToHeight),
-        "margins": {"left": margins.left, "right": margins.right, "top": margins.top,
-                    "bottom": margins.bottom, "header": margins.header,
-                    "footer": margins.footer},
+        "margins": {side: getattr(ws.page_margins, side)
+                    for side in ("left", "right", "top", "bottom", "header", "footer")},
         "footer": raw_footer(path),
-        "images": images,
+        "images": [{"col": i.anchor._from.col, "row": i.anchor._from.row, "width": i.width}
+                   for i in ws._images],
         "selection": ws.sheet_view.selection[0].activeCell if ws.sheet_view.selection else None,
     }
     json.dump(facts, sys.stdout)

@@ -4,21 +4,19 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <stdexcept>
-#include <utility>
 
 namespace qv::tests {
 namespace {
 
-constexpr char kPreLogin = 0x12, kLogin7 = 0x10, kReply = 0x04;
+constexpr char kPreLogin = 0x12, kLogin7 = 0x10;
 
-// One packet's type and payload; type 0 when the driver hung up or took too long.
-std::pair<char, QByteArray> receivePacket(int socket) {
+// One packet's payload, or empty when it is not of the type expected, or the driver hung up
+// or took too long.
+QByteArray receivePacket(int socket, char type) {
     const auto receive = [socket](QByteArray& data) {
         for (qsizetype got = 0, now = 0; got < data.size(); got += now) {
             if ((now = recv(socket, data.data() + got, data.size() - got, 0)) <= 0)
@@ -27,60 +25,49 @@ std::pair<char, QByteArray> receivePacket(int socket) {
         return true;
     };
     QByteArray header(8, '\0');
-    if (!receive(header))
-        return {0, {}};
+    if (!receive(header) || header[0] != type)
+        return {};
     QByteArray payload(std::max(0, (uchar(header[2]) << 8 | uchar(header[3])) - 8), '\0');
-    return receive(payload) ? std::pair{header[0], payload} : std::pair<char, QByteArray>{0, {}};
+    return receive(payload) ? payload : QByteArray();
 }
 
-QByteArray littleEndian(quint64 value, int bytes) {
+// value's low `bytes` bytes; the packet header puts the high byte first, the payloads last.
+QByteArray number(quint64 value, int bytes, bool highFirst = false) {
     QByteArray out;
     for (int i = 0; i < bytes; ++i)
-        out += char((value >> (8 * i)) & 0xff);
+        out += char(value >> 8 * (highFirst ? bytes - 1 - i : i));
     return out;
-}
-
-// Packet headers and the pre-login table put the high byte first.
-QByteArray bigEndian16(int value) {
-    return QByteArray(1, char(value >> 8)) + char(value & 0xff);
-}
-
-void sendReply(int socket, const QByteArray& payload) {
-    // The whole reply in one packet: end of message, no session, packet 1.
-    const QByteArray packet = QByteArray(1, kReply) + char(0x01) +
-                              bigEndian16(int(payload.size()) + 8) + QByteArray("\0\0\x01\0", 4) +
-                              payload;
-    send(socket, packet.constData(), packet.size(), MSG_NOSIGNAL);
 }
 
 QByteArray utf16(const QString& text, int lengthBytes) {
-    QByteArray out = littleEndian(quint64(text.size()), lengthBytes);
-    for (QChar c : text)
-        out += littleEndian(c.unicode(), 2);
-    return out;
+    return number(quint64(text.size()), lengthBytes) +
+           QByteArray(reinterpret_cast<const char*>(text.utf16()), 2 * text.size());
 }
 
-// Version 15, no encryption (so the login comes in clear), no instance, no MARS.
-QByteArray preLoginReply() {
-    const QByteArray options[] = {QByteArray("\x0f\0\x07\xd0\0\0", 6), QByteArray(1, '\x02'),
-                                  QByteArray(1, '\0'), QByteArray(), QByteArray(1, '\0')};
-    QByteArray table, data;
-    const int start = 5 * 5 + 1;
-    for (int token = 0; token < 5; ++token) {
-        const int offset = start + int(data.size()), size = int(options[token].size());
-        table += char(token) + bigEndian16(offset) + bigEndian16(size);
-        data += options[token];
-    }
-    return table + '\xff' + data;
+void sendReply(int socket, const QByteArray& payload) {
+    // The whole reply in one packet: a reply, end of message, no session, packet 1.
+    const QByteArray packet =
+        "\x04\x01" + number(payload.size() + 8, 2, true) + QByteArray("\0\0\x01\0", 4) + payload;
+    send(socket, packet.constData(), packet.size(), MSG_NOSIGNAL);
 }
+
+// The options table (token, offset, length) and their data: version 15, no encryption (so the
+// login comes in clear), no instance, no thread id, no MARS.
+const QByteArray kPreLoginReply(
+    "\0\0\x1a\0\x06"
+    "\x01\0\x20\0\x01"
+    "\x02\0\x21\0\x01"
+    "\x03\0\x22\0\0"
+    "\x04\0\x22\0\x01"
+    "\xff\x0f\0\x07\xd0\0\0\x02\0\0",
+    35);
 
 // SQL Server's refusal: error 18456, state 1, class 14, then DONE with its error bit.
 QByteArray loginFailedReply(const QString& user) {
-    QByteArray error = littleEndian(18456, 4) + char(1) + char(14);
-    error += utf16(QStringLiteral("Login failed for user '%1'.").arg(user), 2);
-    error += utf16(QStringLiteral("stand-in"), 1) + utf16(QString(), 1) + littleEndian(1, 4);
-    return '\xaa' + littleEndian(quint64(error.size()), 2) + error + '\xfd' + littleEndian(2, 2) +
-           littleEndian(0, 2) + littleEndian(0, 8);
+    const QByteArray error = number(18456, 4) + "\x01\x0e" +
+                             utf16(QStringLiteral("Login failed for user '%1'.").arg(user), 2) +
+                             utf16(QStringLiteral("stand-in"), 1) + utf16({}, 1) + number(1, 4);
+    return '\xaa' + number(error.size(), 2) + error + '\xfd' + number(2, 2) + QByteArray(10, '\0');
 }
 
 // The n-th offset and length pair of the login record, as text; the password comes with
@@ -88,19 +75,12 @@ QByteArray loginFailedReply(const QString& user) {
 QString loginField(const QByteArray& login, int n, bool password = false) {
     const auto word = [&](int at) { return uchar(login[at]) | uchar(login[at + 1]) << 8; };
     const int pair = 36 + 4 * n;
-    if (login.size() < pair + 4)
+    if (login.size() < pair + 4 || login.size() < word(pair) + 2 * word(pair + 2))
         return {};
-    const int offset = word(pair), characters = word(pair + 2);
-    if (login.size() < offset + 2 * characters)
-        return {};
-    QString text;
-    for (int i = 0; i < 2 * characters; i += 2) {
-        uchar bytes[2] = {uchar(login[offset + i]), uchar(login[offset + i + 1])};
-        for (uchar& b : bytes)
-            b = password ? uchar((b ^ 0xa5) << 4 | (b ^ 0xa5) >> 4) : b;
-        text += QChar(char16_t(bytes[0] | bytes[1] << 8));
-    }
-    return text;
+    QByteArray text = login.mid(word(pair), 2 * word(pair + 2));
+    for (char& b : text)
+        b = password ? char(uchar(b ^ 0xa5) << 4 | uchar(b ^ 0xa5) >> 4) : b;
+    return QString::fromUtf16(reinterpret_cast<const char16_t*>(text.constData()), text.size() / 2);
 }
 
 }  // namespace
@@ -119,11 +99,19 @@ TdsStandIn::TdsStandIn() {
         throw std::runtime_error("the stand-in server cannot listen on the loopback interface");
     }
     port_ = ntohs(address.sin_port);
-    thread_ = std::thread([this] { serve(); });
+    thread_ = std::thread([this] {
+        // Until the listener is shut down.
+        for (int client; (client = accept(listener_, nullptr, nullptr)) >= 0; close(client)) {
+            // A driver that stops talking is given up on, never waited for.
+            const timeval timeout{5, 0};
+            setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
+            answer(client);
+        }
+    });
 }
 
 TdsStandIn::~TdsStandIn() {
-    stop_ = true;
+    shutdown(listener_, SHUT_RDWR);
     thread_.join();
     close(listener_);
 }
@@ -133,30 +121,14 @@ TdsLogin TdsStandIn::login() const {
     return login_;
 }
 
-void TdsStandIn::serve() {
-    while (!stop_) {
-        pollfd waiting{listener_, POLLIN, 0};
-        if (poll(&waiting, 1, 50) <= 0)
-            continue;
-        const int client = accept(listener_, nullptr, nullptr);
-        if (client < 0)
-            continue;
-        // A driver that stops talking is given up on, never waited for.
-        const timeval timeout{5, 0};
-        setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
-        answer(client);
-        close(client);
-    }
-}
-
 void TdsStandIn::answer(int client) {
-    if (receivePacket(client).first != kPreLogin)
+    if (receivePacket(client, kPreLogin).isEmpty())
         return;
-    sendReply(client, preLoginReply());
-    const auto [type, login] = receivePacket(client);
-    if (type != kLogin7)
+    sendReply(client, kPreLoginReply);
+    const QByteArray login = receivePacket(client, kLogin7);
+    if (login.isEmpty())
         return;
-    TdsLogin received{true, loginField(login, 1), loginField(login, 2, true), loginField(login, 8)};
+    const TdsLogin received{loginField(login, 1), loginField(login, 2, true), loginField(login, 8)};
     {
         std::lock_guard lock(mutex_);
         login_ = received;

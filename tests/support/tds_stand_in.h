@@ -5,14 +5,12 @@
 
 #include <QString>
 
-#include <atomic>
 #include <mutex>
 #include <thread>
 
 namespace qv::tests {
 
 struct TdsLogin {
-    bool arrived = false;
     QString user;
     QString password;
     QString database;
@@ -30,12 +28,10 @@ public:
     TdsLogin login() const;
 
 private:
-    void serve();
     void answer(int client);
 
     int listener_ = -1;
     int port_ = 0;
-    std::atomic<bool> stop_{false};
     mutable std::mutex mutex_;
     TdsLogin login_;
     std::thread thread_;

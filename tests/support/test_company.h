@@ -10,7 +10,10 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <map>
 #include <memory>
+#include <stdexcept>
+#include <utility>
 
 namespace qv::tests {
 
@@ -41,9 +44,14 @@ public:
                 int onQuart = 0, int onQuartDate = 0) {
         writer_->lot({lotNum, itemNum, location, qty, qtyLevel, stockDate, expiryDate, onQuart,
                       onQuartDate});
+        lots_[lotNum] = {itemNum, location};
     }
-    // The item and location are taken from the lot, which must exist.
-    void addLotField(const QString& lotNum, const QString& optField, const QString& value);
+    // The item and location are taken from the lot, which addLot must have added.
+    void addLotField(const QString& lotNum, const QString& optField, const QString& value) {
+        if (!lots_.contains(lotNum))
+            throw std::runtime_error("addLotField: no lot " + lotNum.toStdString());
+        writer_->lotField({lots_[lotNum].first, lots_[lotNum].second, lotNum, optField, value});
+    }
     void addOptionValue(const QString& optField, const QString& value,
                         const QString& vdesc = QString()) {
         writer_->optionValue(optField, value, vdesc);
@@ -60,6 +68,7 @@ private:
     QTemporaryDir dir_;
     qv::data::SqliteHandle db_;
     std::unique_ptr<qv::data::CompanyWriter> writer_;
+    std::map<QString, std::pair<QString, QString>> lots_;  // the item and location of each lot
 };
 
 }  // namespace qv::tests
