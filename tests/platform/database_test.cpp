@@ -27,10 +27,13 @@ QByteArray contents(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// The profile's forms are the sign-on profile's test; here what it leaves to the database.
+// The sqlite: path form is read by every sign-on profile test; here the default, the unknown
+// kind and the company's data source.
 TEST(DatabaseSetting, ParsesTheProfileFormsAndNamesTheCompany) {
-    EXPECT_EQ(DatabaseSetting::parse("ODBC").kind, DatabaseSetting::Kind::Odbc);
+    for (const char* odbc : {"", "ODBC"})
+        EXPECT_EQ(DatabaseSetting::parse(odbc).kind, DatabaseSetting::Kind::Odbc);
     EXPECT_FALSE(errorOf([] { DatabaseSetting::parse("sqlite:"); }).isEmpty());
+    EXPECT_TRUE(errorOf([] { DatabaseSetting::parse("mysql:x"); }).contains("mysql:x"));
     EXPECT_EQ(connectionString("ABC"),
               "Provider=MSDASQL.1;Persist Security Info=true;Data Source=ABC");
     EXPECT_EQ(qv::platform::dataSourceOf(connectionString("SAM INC")), "SAM INC");

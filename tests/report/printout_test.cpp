@@ -1,7 +1,8 @@
-// The printout's version gate and its warning on many records. The query precondition and the
-// orientation's marks and layout are the window's tests.
+// The printout's query, version gate and warning on many records. The query precondition and
+// the orientation's marks and layout are the window's tests.
 #include "report/printout.h"
 #include "platform/xlsx_writer.h"
+#include "report/report_records.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,10 @@ namespace {
 
 using namespace qv::report;
 
-TEST(Printout, VersionAndRecordCountGates) {
+TEST(Printout, QueryVersionAndRecordCountGates) {
+    EXPECT_EQ(reportQuery("SELECT A FROM T\r\n"),
+              "SELECT A FROM T\r\n  ORDER BY ITEMNUM, LOCATION ");
+
     // Only the listed texts are refused; anything else old or odd goes on, the version of
     // the workbook format written among them.
     const std::pair<QString, const char*> versions[] = {
