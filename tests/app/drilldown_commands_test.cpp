@@ -69,7 +69,7 @@ TEST_F(DrillDownTest, DoubleClicksRunEachKindOfStepAndLeaveNoLineShown) {
         // Item Number: one row per optional field of the item's lots.
         {0, 2, "feditItemNum2=A100 txtQtyItem=48 lblfeditItemDesc=Peas clipboard=A100"},
         {0, 3, "feditLotNum2=LOT12345 clipboard=LOT12345001"},
-        {1, 3, "feditLotNum2= clipboard=L2"},           // too short for a suffix
+        {1, 3, "feditLotNum2= clipboard=L2"},  // too short for a suffix
         {0, 7, "feditGrade2=A txtQtyGrade=12 clipboard=A"},
         {0, 8, "feditProdCode2=P1 txtQtyProdCode=12"},  // the clipboard stays
         {0, 9, "feditBCustomer2=C1 txtQtyCustCode=12 clipboard=C1"},
