@@ -4,6 +4,7 @@
 #include "platform/sqlite_tsql.h"
 #include "platform/tsql_tokens.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace qv::platform {
@@ -19,7 +20,20 @@ using Kind = TsqlToken::Kind;
 
 class Rewriter {
 public:
-    explicit Rewriter(const QString& sql) : sql_(sql), tokens_(tokenizeTsql(sql)) {}
+    explicit Rewriter(const QString& sql)
+        : sql_(sql), tokens_(tokenizeTsql(sql)), closing_(count(), count()) {
+        // Each '(' paired with its ')' once, so that nested CONVERTs and CASTs cost one pass
+        // over their tokens, not one per level.
+        std::vector<std::size_t> open;
+        for (std::size_t i = 0; i < count(); ++i) {
+            if (isPunct(i, u'('))
+                open.push_back(i);
+            else if (isPunct(i, u')') && !open.empty()) {
+                closing_[open.back()] = i;
+                open.pop_back();
+            }
+        }
+    }
 
     QString run() { return rewrite(0, count()); }
 
@@ -83,28 +97,21 @@ private:
         return !alone(before) && !alone(text(i)[0]);
     }
 
-    // The ')' closing the '(' at open, or `to` when there is none.
+    // The ')' closing the '(' at open, or `to` when there is none before it.
     std::size_t closingParen(std::size_t open, std::size_t to) const {
-        int depth = 0;
-        for (std::size_t i = open; i < to; ++i) {
-            if (isPunct(i, u'('))
-                ++depth;
-            if (isPunct(i, u')') && --depth == 0)
-                return i;
-        }
-        return to;
+        return std::min(closing_[open], to);
     }
-    // The tokens between the parentheses open and close that no inner parentheses enclose.
+    // The tokens between the parentheses open and close that no inner parentheses enclose
+    // (an inner group counts as its ')').
     std::vector<std::size_t> topLevelTokens(std::size_t open, std::size_t close) const {
         std::vector<std::size_t> tokens;
-        int depth = 0;
         for (std::size_t i = open + 1; i < close; ++i) {
-            if (isPunct(i, u'('))
-                ++depth;
-            if (isPunct(i, u')'))
-                --depth;
-            if (depth == 0)
-                tokens.push_back(i);
+            if (isPunct(i, u'(')) {
+                i = closing_[i];
+                if (i >= close)
+                    break;
+            }
+            tokens.push_back(i);
         }
         return tokens;
     }
@@ -215,6 +222,8 @@ private:
 
     const QString& sql_;
     std::vector<TsqlToken> tokens_;
+    // For each '(' the index of its ')', or count() when it has none; other tokens count().
+    std::vector<std::size_t> closing_;
     int convertDepth_ = 0;  // CONVERTs open around the token being rewritten
 };
 

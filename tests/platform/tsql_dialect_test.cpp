@@ -60,13 +60,19 @@ TEST(TsqlDialect, RefusesWhatSqliteWouldReadDifferently) {
         {"SELECT CONVERT(DECIMAL(9,2), d) FROM T", "CONVERT to DECIMAL(9,2)"},
         {"SELECT CONVERT(DATETIME, CONVERT(CHAR(8), d, 1)) FROM T", "style argument"},
         {"SELECT CAST(d AS DATETIME) FROM T", "CAST(... AS DATETIME)"},
+        {"SELECT CAST(CAST(d AS DATE) AS INT) FROM T", "CAST(... AS DATE)"},
         {"SELECT CONVERT(INT, d FROM T", "closing parenthesis"},
     };
     for (const auto& c : cases) {
         const QString text = refusal(c.sql);
         EXPECT_TRUE(text.contains(c.named)) << c.sql << " -> " << text.toStdString();
     }
-    EXPECT_EQ(refusal("SELECT CAST(CAST(d AS CHAR(8)) AS INT) FROM T"), "");
+    EXPECT_EQ(refusal("SELECT CAST(CAST(d AS CHAR(8)) AS INT), CAST((SELECT d AS DATE) AS INT)"),
+              "");
+    // Every CAST is checked, however deep it is nested.
+    const QString deepCast = "SELECT " + QString("CAST(").repeated(20000) + "d AS DATE" +
+                             QString(") AS INT").repeated(20000);
+    EXPECT_TRUE(refusal(deepCast).contains("CAST(... AS DATE)"));
 
     // A CONVERT inside another one is rewritten by recursion: nesting deeper than SQLite could
     // parse is refused before it runs out of stack.
